@@ -1,0 +1,1 @@
+#include "lib/util/alert_log.h"

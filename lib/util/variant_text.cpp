@@ -1,0 +1,1 @@
+#include "lib/util/variant_text.h"
