@@ -65,8 +65,8 @@ std::string ReadFile(const std::filesystem::path& file) {
 }
 
 void WriteRegistryKey(const std::filesystem::path& root, std::string_view keyPath,
-                      std::string_view valuesText) {
-  std::filesystem::path folder = root / "HKEY_LOCAL_MACHINE";
+                      std::string_view valuesText, std::string_view hive) {
+  std::filesystem::path folder = root / std::string(hive);
   std::string part;
   for (char c : keyPath) {
     if (c == '\\' || c == '/') {

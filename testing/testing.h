@@ -55,6 +55,6 @@ std::string ReadFile(const std::filesystem::path& file);
 // (hive HKEY_LOCAL_MACHINE), e.g. WriteRegistryKey(root, "Software\\NTQ\\Corvane",
 // "ClientPath=/opt/x/\nProfileType=0\n").
 void WriteRegistryKey(const std::filesystem::path& root, std::string_view keyPath,
-                      std::string_view valuesText);
+                      std::string_view valuesText, std::string_view hive = "HKEY_LOCAL_MACHINE");
 
 }  // namespace pxq::testing

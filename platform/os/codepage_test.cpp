@@ -26,10 +26,17 @@ TEST(CodePage, ConvertsBetweenWideAndCodePages) {
 
 TEST(CodePage, BadInputNeverTruncatesOrFails) {
   // A character Big5 lacks becomes '?', whole.
-  EXPECT_EQ(WideToMultiByte(950, u"a\u4e2a" u"b"), "a?b");  // 个 (simplified only)
+  EXPECT_EQ(WideToMultiByte(950,
+                            u"a\u4e2a"
+                            u"b"),
+            "a?b");  // 个 (simplified only)
   // A lone lead byte at the end and an invalid pair give replacement characters.
   EXPECT_EQ(MultiByteToWide(936, "a\xD6"), u"a\uFFFD");
-  EXPECT_EQ(MultiByteToWide(950, "\xFF\xFF" "b"), u"\uFFFD\uFFFD" u"b");
+  EXPECT_EQ(MultiByteToWide(950,
+                            "\xFF\xFF"
+                            "b"),
+            u"\uFFFD\uFFFD"
+            u"b");
   // An unpaired surrogate is replaced, not passed through.
   EXPECT_EQ(WideToMultiByte(936, std::u16string(u"x") + char16_t(0xD800) + u"y"), "x?y");
   EXPECT_EQ(WideToMultiByte(99999, u"x"), std::nullopt);

@@ -69,6 +69,8 @@ std::unique_ptr<DynamicLibrary> DynamicLibrary::Load(std::string_view name, std:
   return nullptr;
 }
 
-void* DynamicLibrary::Symbol(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }
+void* DynamicLibrary::Symbol(const char* name) const {
+  return handle_ ? dlsym(handle_, name) : nullptr;
+}
 
 }  // namespace pxq::os

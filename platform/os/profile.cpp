@@ -97,8 +97,8 @@ void ProfileFile::Parse(std::string_view text) {
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
       size_t close = line.find(']');
-      std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos
-                                                                         : close - 1));
+      std::string name =
+          Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
       sections_.push_back({name, {}});
       current = &sections_.back();
       continue;
@@ -147,7 +147,8 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::ReadSectionValues(
     std::string_view section) const {
   std::vector<std::pair<std::string, std::string>> out;
   if (const Section* s = Find(section)) {
-    for (const auto& entry : s->entries) out.emplace_back(entry.first, ReadString(section, entry.first, ""));
+    for (const auto& entry : s->entries)
+      out.emplace_back(entry.first, ReadString(section, entry.first, ""));
   }
   return out;
 }

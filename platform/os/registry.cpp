@@ -31,8 +31,10 @@ std::optional<std::filesystem::path> FindEntryIgnoringCase(const std::filesystem
 
 std::optional<RegistryKey> RegistryKey::OpenReadOnly(RegistryHive hive, std::string_view path) {
   std::filesystem::path folder = RegistryRoot();
-  auto hiveFolder = FindEntryIgnoringCase(
-      folder, hive == RegistryHive::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER");
+  const char* hiveName = hive == RegistryHive::LocalMachine  ? "HKEY_LOCAL_MACHINE"
+                         : hive == RegistryHive::CurrentUser ? "HKEY_CURRENT_USER"
+                                                             : "HKEY_CLASSES_ROOT";
+  auto hiveFolder = FindEntryIgnoringCase(folder, hiveName);
   if (!hiveFolder) return std::nullopt;
   folder = *hiveFolder;
   for (const std::string& part : SplitAny(path, "\\/")) {

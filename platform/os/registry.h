@@ -2,7 +2,8 @@
 // registry. Layout (see docs/configuration.md):
 //   <root>/<HIVE>/<key path with "/" for "\">/values
 // where <root> is $PXQ_REGISTRY_ROOT (else $XDG_CONFIG_HOME/corvane/registry, else
-// ~/.config/corvane/registry), <HIVE> is HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER, and "values"
+// ~/.config/corvane/registry), <HIVE> is HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER or
+// HKEY_CLASSES_ROOT, and "values"
 // holds one "Name=Value" line per value in UTF-8. Key and value names ignore letter case.
 #pragma once
 
@@ -15,7 +16,7 @@
 
 namespace pxq::os {
 
-enum class RegistryHive { LocalMachine, CurrentUser };
+enum class RegistryHive { LocalMachine, CurrentUser, ClassesRoot };
 
 std::filesystem::path RegistryRoot();
 

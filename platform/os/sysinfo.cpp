@@ -49,7 +49,8 @@ std::filesystem::path ProgramFolder() { return ProgramFile().parent_path(); }
 bool ShellOpen(const std::string& target) {
   pid_t pid = 0;
   const char* argv[] = {"xdg-open", target.c_str(), nullptr};
-  if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0)
+  if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) !=
+      0)
     return false;
   // xdg-open hands the document to the desktop and returns; reap it so no zombie is left.
   int status = 0;
