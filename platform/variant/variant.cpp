@@ -69,7 +69,8 @@ void VarArray::Redim(int newHigh) {
   if (newHigh < last.low - 1) throw VariantError("Variant array bound out of range");
   last.high = newHigh;
   size_t count = 1;
-  for (const Bound& b : bounds_) count *= static_cast<size_t>(b.high >= b.low ? b.high - b.low + 1 : 0);
+  for (const Bound& b : bounds_)
+    count *= static_cast<size_t>(b.high >= b.low ? b.high - b.low + 1 : 0);
   elements_.resize(count);
 }
 
@@ -89,16 +90,35 @@ Variant& Variant::operator=(const Variant& other) {
     value_ = ArrayBox{std::make_unique<VarArray>(*box->array)};
   } else {
     switch (other.value_.index()) {
-      case 0: value_ = std::monostate{}; break;
-      case 1: value_ = NullTag{}; break;
-      case 2: value_ = std::get<2>(other.value_); break;
-      case 3: value_ = std::get<3>(other.value_); break;
-      case 4: value_ = std::get<4>(other.value_); break;
-      case 5: value_ = std::get<5>(other.value_); break;
-      case 6: value_ = std::get<6>(other.value_); break;
-      case 7: value_ = std::get<7>(other.value_); break;
-      case 8: value_ = std::get<8>(other.value_); break;
-      default: break;
+      case 0:
+        value_ = std::monostate{};
+        break;
+      case 1:
+        value_ = NullTag{};
+        break;
+      case 2:
+        value_ = std::get<2>(other.value_);
+        break;
+      case 3:
+        value_ = std::get<3>(other.value_);
+        break;
+      case 4:
+        value_ = std::get<4>(other.value_);
+        break;
+      case 5:
+        value_ = std::get<5>(other.value_);
+        break;
+      case 6:
+        value_ = std::get<6>(other.value_);
+        break;
+      case 7:
+        value_ = std::get<7>(other.value_);
+        break;
+      case 8:
+        value_ = std::get<8>(other.value_);
+        break;
+      default:
+        break;
     }
   }
   return *this;
@@ -153,26 +173,35 @@ std::string FormatDouble(double v) {
 
 double Variant::ToDouble() const {
   switch (Kind()) {
-    case VarKind::Empty: return 0;
-    case VarKind::Integer: return static_cast<double>(std::get<int64_t>(value_));
-    case VarKind::Boolean: return std::get<bool>(value_) ? -1 : 0;
-    case VarKind::Double: return std::get<double>(value_);
-    case VarKind::Date: return std::get<DateValue>(value_).days;
+    case VarKind::Empty:
+      return 0;
+    case VarKind::Integer:
+      return static_cast<double>(std::get<int64_t>(value_));
+    case VarKind::Boolean:
+      return std::get<bool>(value_) ? -1 : 0;
+    case VarKind::Double:
+      return std::get<double>(value_);
+    case VarKind::Date:
+      return std::get<DateValue>(value_).days;
     case VarKind::WideText:
     case VarKind::NarrowText: {
       double v = 0;
       if (!ParseNumber(ToAnsi(), v)) CastError(Kind(), "Double");
       return v;
     }
-    default: CastError(Kind(), "Double");
+    default:
+      CastError(Kind(), "Double");
   }
 }
 
 int64_t Variant::ToInt() const {
   switch (Kind()) {
-    case VarKind::Empty: return 0;
-    case VarKind::Integer: return std::get<int64_t>(value_);
-    case VarKind::Boolean: return std::get<bool>(value_) ? -1 : 0;
+    case VarKind::Empty:
+      return 0;
+    case VarKind::Integer:
+      return std::get<int64_t>(value_);
+    case VarKind::Boolean:
+      return std::get<bool>(value_) ? -1 : 0;
     default: {
       double d = ToDouble();
       double r = std::nearbyint(d);  // banker's rounding, as the platform rounds
@@ -191,8 +220,10 @@ int32_t Variant::ToInt32() const {
 
 bool Variant::ToBool() const {
   switch (Kind()) {
-    case VarKind::Empty: return false;
-    case VarKind::Boolean: return std::get<bool>(value_);
+    case VarKind::Empty:
+      return false;
+    case VarKind::Boolean:
+      return std::get<bool>(value_);
     case VarKind::WideText:
     case VarKind::NarrowText: {
       std::string s = ToAnsi();
@@ -201,23 +232,31 @@ bool Variant::ToBool() const {
       if (s == "false") return false;
       return ToDouble() != 0;
     }
-    default: return ToDouble() != 0;
+    default:
+      return ToDouble() != 0;
   }
 }
 
 std::string Variant::ToAnsi() const {
   switch (Kind()) {
     case VarKind::Empty:
-    case VarKind::Null: return {};
-    case VarKind::Integer: return std::to_string(std::get<int64_t>(value_));
-    case VarKind::Boolean: return std::get<bool>(value_) ? "True" : "False";
-    case VarKind::Double: return FormatDouble(std::get<double>(value_));
-    case VarKind::Date: return FormatDouble(std::get<DateValue>(value_).days);
+    case VarKind::Null:
+      return {};
+    case VarKind::Integer:
+      return std::to_string(std::get<int64_t>(value_));
+    case VarKind::Boolean:
+      return std::get<bool>(value_) ? "True" : "False";
+    case VarKind::Double:
+      return FormatDouble(std::get<double>(value_));
+    case VarKind::Date:
+      return FormatDouble(std::get<DateValue>(value_).days);
     case VarKind::WideText:
       return os::WideToMultiByte(os::AnsiCodePage(), std::get<std::u16string>(value_))
           .value_or(std::string());
-    case VarKind::NarrowText: return std::get<std::string>(value_);
-    default: CastError(Kind(), "String");
+    case VarKind::NarrowText:
+      return std::get<std::string>(value_);
+    default:
+      CastError(Kind(), "String");
   }
 }
 
@@ -262,14 +301,22 @@ bool Variant::operator==(const Variant& other) const {
   if (IsObject()) return Object() == other.Object();
   switch (Kind()) {
     case VarKind::Empty:
-    case VarKind::Null: return true;
-    case VarKind::Integer: return std::get<int64_t>(value_) == std::get<int64_t>(other.value_);
-    case VarKind::Boolean: return std::get<bool>(value_) == std::get<bool>(other.value_);
-    case VarKind::Double: return std::get<double>(value_) == std::get<double>(other.value_);
-    case VarKind::Date: return std::get<DateValue>(value_) == std::get<DateValue>(other.value_);
-    case VarKind::WideText: return Wide() == other.Wide();
-    case VarKind::NarrowText: return Narrow() == other.Narrow();
-    default: return false;
+    case VarKind::Null:
+      return true;
+    case VarKind::Integer:
+      return std::get<int64_t>(value_) == std::get<int64_t>(other.value_);
+    case VarKind::Boolean:
+      return std::get<bool>(value_) == std::get<bool>(other.value_);
+    case VarKind::Double:
+      return std::get<double>(value_) == std::get<double>(other.value_);
+    case VarKind::Date:
+      return std::get<DateValue>(value_) == std::get<DateValue>(other.value_);
+    case VarKind::WideText:
+      return Wide() == other.Wide();
+    case VarKind::NarrowText:
+      return Narrow() == other.Narrow();
+    default:
+      return false;
   }
 }
 
@@ -297,15 +344,24 @@ std::string Escape(std::string_view utf8) {
 
 std::string Variant::Dump() const {
   switch (Kind()) {
-    case VarKind::Empty: return "Empty";
-    case VarKind::Null: return "Null";
-    case VarKind::Integer: return std::to_string(std::get<int64_t>(value_));
-    case VarKind::Boolean: return std::get<bool>(value_) ? "True" : "False";
-    case VarKind::Double: return FormatDouble(std::get<double>(value_));
-    case VarKind::Date: return "Date(" + FormatDouble(std::get<DateValue>(value_).days) + ")";
-    case VarKind::WideText: return "L\"" + Escape(os::WideToUtf8(Wide())) + "\"";
-    case VarKind::NarrowText: return "\"" + Escape(os::AnsiToUtf8(Narrow())) + "\"";
-    case VarKind::Object: return Object() ? "Object" : "Object(nil)";
+    case VarKind::Empty:
+      return "Empty";
+    case VarKind::Null:
+      return "Null";
+    case VarKind::Integer:
+      return std::to_string(std::get<int64_t>(value_));
+    case VarKind::Boolean:
+      return std::get<bool>(value_) ? "True" : "False";
+    case VarKind::Double:
+      return FormatDouble(std::get<double>(value_));
+    case VarKind::Date:
+      return "Date(" + FormatDouble(std::get<DateValue>(value_).days) + ")";
+    case VarKind::WideText:
+      return "L\"" + Escape(os::WideToUtf8(Wide())) + "\"";
+    case VarKind::NarrowText:
+      return "\"" + Escape(os::AnsiToUtf8(Narrow())) + "\"";
+    case VarKind::Object:
+      return Object() ? "Object" : "Object(nil)";
     case VarKind::Array: {
       const VarArray& a = Array();
       std::string out = "[";
@@ -328,16 +384,26 @@ std::string Variant::Dump() const {
 
 const char* KindName(VarKind kind) {
   switch (kind) {
-    case VarKind::Empty: return "Empty";
-    case VarKind::Null: return "Null";
-    case VarKind::Integer: return "Integer";
-    case VarKind::Boolean: return "Boolean";
-    case VarKind::Double: return "Double";
-    case VarKind::Date: return "Date";
-    case VarKind::WideText: return "OleStr";
-    case VarKind::NarrowText: return "String";
-    case VarKind::Object: return "Dispatch";
-    case VarKind::Array: return "Array";
+    case VarKind::Empty:
+      return "Empty";
+    case VarKind::Null:
+      return "Null";
+    case VarKind::Integer:
+      return "Integer";
+    case VarKind::Boolean:
+      return "Boolean";
+    case VarKind::Double:
+      return "Double";
+    case VarKind::Date:
+      return "Date";
+    case VarKind::WideText:
+      return "OleStr";
+    case VarKind::NarrowText:
+      return "String";
+    case VarKind::Object:
+      return "Dispatch";
+    case VarKind::Array:
+      return "Array";
   }
   return "Unknown";
 }
