@@ -70,13 +70,7 @@ std::string ReplaceAll(std::string_view text, std::string_view oldText, std::str
       }
     }
   }
-  if (trim) {
-    size_t b = 0, e = out.size();
-    while (b < e && out[b] == ' ') ++b;
-    while (e > b && out[e - 1] == ' ') --e;
-    out = out.substr(b, e - b);
-  }
-  return out;
+  return trim ? os::Trim(out) : out;
 }
 
 std::string PadRight(std::string_view text, int width, char pad) {

@@ -21,7 +21,9 @@ int CountFields(std::string_view text, std::string_view separator);
 // Token before the first separator; `text` becomes the rest after it (or empty).
 std::string NextToken(std::string& text, std::string_view separator);
 // Replaces every occurrence of `oldText`, restarting from the start after each replacement;
-// nothing is replaced when the two differ only in letter case. Trims blanks when `trim` is set.
+// nothing is replaced when the two differ only in letter case. When `newText` contains
+// `oldText` every occurrence is replaced once, left to right. Trims blanks and control
+// characters at both ends when `trim` is set.
 std::string ReplaceAll(std::string_view text, std::string_view oldText, std::string_view newText,
                        bool trim);
 // Appends `pad` until the text has `width` bytes; never truncates.
