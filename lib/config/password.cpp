@@ -58,7 +58,7 @@ std::string DecodePassword(std::string_view stored) {
     if (high < 0 || low < 0) {
       const util::Error error("EConvertError", "'" + Printable(stored.substr(2 * i - 2, 2)) +
                                                    "' is not a valid integer value");
-      // The location is the routine's name in its stored form, as the reports have always shown.
+      // The report names the routine in its stored form, so the log does not spell it out.
       util::ReportError(&error, EncodePassword("DecodeSQLSa"), os::Ansi("解析 Sa 时发生错误!"));
       return std::string(kPasswordErrorMarker);
     }
