@@ -88,14 +88,18 @@ std::string WeekBoundary(std::string_view base, std::string_view amount, std::st
 // value that is not an array); it never raises.
 Variant ApplyDateRules(const Variant& package, std::string_view runDate);
 
-// The first run date on or after `start` of a cycle pattern [kind, parameters]:
-//   0 every n days            n                                  -> the start itself
-//   1 every n weeks           [n, weekday 0 Sunday..6 Saturday]  -> the first such weekday on or
-//                                                                   after the start, + n-1 weeks
-//   2 every n months on a day [0, n, day 1..31]                  -> that day (or the month's
-//                                                                   last day) n-1 or n months on
-//   2 every n months on the k-th weekday [1, n, k 0..3 first to fourth or 4 last, weekday]
-//   3 every n hours, and any other kind                          -> empty (the caller's business)
+// The first run date of a periodic job that starts on `start`, for a cycle pattern
+// [kind, parameters] (numbers as texts or integers):
+//   [0, n]                   every n days: the start itself
+//   [1, [n, weekday]]        every n weeks: the first such weekday (0 Sunday .. 6 Saturday) on
+//                            or after the start, n - 1 weeks on
+//   [2, [0, n, day]]         every n months on a day 1..31 (the month's last day when shorter):
+//                            n - 1 months on when the day has not passed in the start's month,
+//                            else n months on
+//   [2, [1, n, k, weekday]]  every n months on the first to fourth (k 0..3) or last (4) weekday:
+//                            in the month n - 1 months on, or n months on when that one lies
+//                            before the start
+//   [3, hours], other kinds  empty (hourly runs are the caller's business)
 // Empty for a start that is not a date and for patterns of the wrong shape, including n < 1
 // and a weekday, day or occurrence outside its range. Never raises.
 std::string NextRunDate(std::string_view start, const Variant& pattern);

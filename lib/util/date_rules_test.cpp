@@ -270,6 +270,7 @@ TEST(NextRunDate, CyclePatterns) {
       {"20241105", OnDay("2", "15"), "20241215"},
       // On the first to fourth or last weekday of the month.
       {"20240330", OnWeekday("1", 4, 5), "20240426"},
+      {"20240426", OnWeekday("1", 4, 5), "20240426"},
       {"20240301", OnWeekday("1", 0, 1), "20240304"},
       {"20240315", OnWeekday("1", 1, 2), "20240409"},
       {"20240101", OnWeekday("2", 4, 0), "20240225"},
