@@ -63,8 +63,9 @@ bool AppendLine(const fs::path& folder, const fs::path& fileName, std::string_vi
   fs::create_directories(folder, ec);  // a failure shows up when the file is opened
   std::FILE* file = std::fopen((folder / fileName).c_str(), "ab");
   if (!file) return false;
-  const bool written = std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
-                       std::fwrite("\r\n", 1, 2, file) == 2;
+  // One write per line, so that lines of several processes interleave whole.
+  const std::string bytes = std::string(line) + "\r\n";
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool closed = std::fclose(file) == 0;
   return written && closed;
 }

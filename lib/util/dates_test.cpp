@@ -62,6 +62,11 @@ TEST(DateText, TextToDate) {
       {"-0010101", 0},     {"２０２４", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(TextToDate(c.text), c.days) << c.text;
+  EXPECT_EQ(TextToDate(std::string(100000, '1')), 0);
+  EXPECT_EQ(TextToDate(std::string("2024\0"
+                                   "305",
+                                   8)),
+            0);
 }
 
 TEST(DateText, IsValidDateText) {
@@ -83,8 +88,10 @@ TEST(DateText, IsValidDateText) {
       {"abcdefgh", false},
       {"20240101zz", true},  // a longer text is judged by its first eight characters
       {"20240132zz", false},
+      {"99991231z", false},  // sorts after "99991231"
   };
   for (const auto& c : cases) EXPECT_EQ(IsValidDateText(c.text), c.valid) << c.text;
+  EXPECT_TRUE(IsValidDateText("20240101" + std::string(100000, '0')));
 }
 
 TEST(DateText, FormatDateAndYearMonth) {
@@ -150,11 +157,14 @@ TEST(DateText, ParseDisplayDate) {
       {"2024/03/65541", 1, "/", ""},  // too large for a 16-bit part: not wrapped to 5
       {"2024/03/99999999999999999999", 1, "/", ""},
       {"2024/03/05/extra", 1, "/", "20240305"},  // text after the third token is ignored
+      {"2024/03/-5", 1, "/", ""},
+      {"-2024/03/05", 1, "/", ""},
   };
   for (const auto& c : cases) {
     const double d = ParseDisplayDate(c.text, c.type, c.sep);
     EXPECT_EQ(d == 0 ? std::string() : DateToText(d), c.expected) << c.text << " type " << c.type;
   }
+  EXPECT_EQ(ParseDisplayDate(std::string(100000, '/'), 1, "/"), 0);
 }
 
 TEST(DateText, ShiftDateText) {
@@ -184,6 +194,8 @@ TEST(DateText, ShiftDateText) {
       {Variant(), "D", 1, ""},
       {Variant::Null(), "D", 1, ""},
       {Variant(45356), "D", 1, ""},  // a number is not a date
+      {Variant(VarArray::Of({"20240305"})), "D", 1, ""},
+      {std::string(100000, '9'), "D", 1, ""},
       {Variant::Date(0), "D", 1, ""},
       {Variant::Date(1e15), "D", 1, ""},
       // Years that leave 1..9999 have no date.
