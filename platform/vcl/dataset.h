@@ -238,10 +238,11 @@ class TClientDataSet {
   void SyncFields();
   const Variant& CurrentValue(int index) const;
   void SetCurrentValue(int index, Variant value);
-  Variant Convert(const TFieldDef& def, const Variant& value) const;
-  std::vector<Variant> ConvertRow(const Variant& row) const;
+  static std::vector<std::vector<Variant>> ConvertRows(const std::vector<TFieldDef>& defs,
+                                                       const Variant& rows);
   void Rebuild(const Row* current);
-  std::vector<int> FieldIndexes(std::string_view names) const;
+  std::vector<int> FieldIndexes(std::string_view names, bool strict) const;
+  void MoveTo(int index, bool bof, bool eof);
   void CheckActive() const;
   void SetState(TDataSetState state);
   void Notify(TDataEvent event);
@@ -262,7 +263,7 @@ class TClientDataSet {
   TProviderFetch fetch_;
   std::vector<std::pair<int, TChangeListener>> listeners_;
   int nextListener_ = 1;
-  long long nextSeq_ = 0;
+  Row* insertBefore_ = nullptr;  // where Insert puts the new record in unindexed order
 };
 
 }  // namespace pxq::vcl

@@ -79,7 +79,7 @@ constexpr TColor clInfoBk = clSystemColor | 24;
 constexpr bool IsSystemColor(TColor c) { return c < 0; }
 
 // The RGB value of a colour: system colours from the fixed classic scheme (button face
-// RGB(212, 208, 200) and so on); clNone and clDefault give clBlack and clWindow's RGB.
+// RGB(212, 208, 200) and so on); other values keep their low 24 bits.
 TColor ColorToRGB(TColor color);
 
 struct TPoint {

@@ -31,8 +31,9 @@ class TImageList {
   void Delete(int index);
   void Clear() { images_.clear(); }
 
-  // The image at `index` into `image` (with Transparent set and the transparent pixels given
-  // TransparentColor when the image has a mask); false for a bad index.
+  // The image at `index` into `image`; for an image with a mask, Transparent is set and the
+  // transparent pixels hold TransparentColor (the AddMasked colour, clFuchsia for an image
+  // added with a mask bitmap). False for a bad index.
   bool GetBitmap(int index, TBitmap& image) const;
   // The image's mask (white: transparent; all black when opaque); false for a bad index.
   bool GetMask(int index, TBitmap& mask) const;
@@ -43,6 +44,7 @@ class TImageList {
   struct Entry {
     TBitmap image;
     TBitmap mask;  // empty when opaque
+    TColor transparentColor = clFuchsia;
   };
   int width_ = 16;
   int height_ = 16;

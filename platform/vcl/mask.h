@@ -167,10 +167,8 @@ class MaskEditor {
 std::string ReformatMaskedText(std::string_view text, std::string_view mask,
                                std::string_view newMask);
 
-// True for a lead byte of a double-byte character (0x81-0xFE).
-inline bool IsLeadByte(char c) {
-  auto b = static_cast<unsigned char>(c);
-  return b >= 0x81 && b <= 0xFE;
-}
+// True for a lead byte of a double-byte character of the ANSI code page (0x81-0xFE for the
+// Chinese and Korean code pages; none for single-byte code pages).
+bool IsLeadByte(char c);
 
 }  // namespace pxq::vcl
