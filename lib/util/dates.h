@@ -30,15 +30,18 @@ std::string DateToText(DateDays date);
 
 // "YYYYMMDD" -> day count; 0 unless exactly 8 characters forming a valid date.
 DateDays TextToDate(std::string_view text);
-// Empty is valid; else a valid date between "17530101" and "99991231" (plain comparison).
+// Empty is valid; else at least 8 characters whose first 8 form a valid date, the whole text
+// lying between "17530101" and "99991231" (plain comparison).
 bool IsValidDateText(std::string_view text);
 // Date shown in a display type; the separator is the first character of `separator`.
 std::string FormatDateText(int displayType, std::string_view separator, DateDays date);
 std::string FormatYearMonthText(int displayType, std::string_view separator, DateDays date);
-// A shown date read back; 0 when it cannot be read. Days past the month's end roll over.
+// A shown date read back; 0 when it cannot be read. Days past the month's end roll over (within
+// the years 1..9999); parts above 32767 are not read.
 DateDays ParseDisplayDate(std::string_view text, int displayType, std::string_view separator);
 // Moves a date (a date text or a date value) by n units "Y", "M" or "D" (any letter case);
-// days that do not exist step back to the month's last day. Empty for anything invalid.
+// days that do not exist step back to the month's last day. Empty for anything invalid and when
+// the result would leave the years 1..9999.
 std::string ShiftDateText(const Variant& date, std::string_view unit, int n);
 
 }  // namespace pxq::util

@@ -64,7 +64,11 @@ std::string ReplaceAll(std::string_view text, std::string_view oldText, std::str
     } else {
       // A replacement can complete a new occurrence that begins at most |old| - 1 bytes before
       // it; nothing earlier can match, so the search resumes there rather than at the start.
-      for (size_t pos = out.find(oldText); pos != std::string::npos;) {
+      // Some pairs (such as "ab" by "bbaa") would go on producing occurrences for ever, so the
+      // replacements are bounded by a multiple of the text's length, far beyond the chains
+      // that real lists produce.
+      size_t budget = 64 * (text.size() + 1);
+      for (size_t pos = out.find(oldText); pos != std::string::npos && budget > 0; --budget) {
         out.replace(pos, oldText.size(), newText);
         pos = out.find(oldText, pos >= oldText.size() ? pos - oldText.size() + 1 : 0);
       }

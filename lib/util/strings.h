@@ -22,7 +22,8 @@ int CountFields(std::string_view text, std::string_view separator);
 std::string NextToken(std::string& text, std::string_view separator);
 // Replaces every occurrence of `oldText`, restarting from the start after each replacement;
 // nothing is replaced when the two differ only in letter case. When `newText` contains
-// `oldText` every occurrence is replaced once, left to right. Trims blanks and control
+// `oldText` every occurrence is replaced once, left to right; replacements that keep creating
+// new occurrences stop after a number proportional to the text's length. Trims blanks and control
 // characters at both ends when `trim` is set.
 std::string ReplaceAll(std::string_view text, std::string_view oldText, std::string_view newText,
                        bool trim);

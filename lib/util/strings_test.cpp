@@ -77,6 +77,9 @@ TEST(ReplaceAll, Cases) {
   for (const auto& c : cases)
     EXPECT_EQ(ReplaceAll(c.text, c.oldText, c.newText, c.trim), c.expected)
         << c.text << " " << c.oldText << " -> " << c.newText;
+  // Pairs whose replacements never run out of occurrences still come back.
+  EXPECT_LT(ReplaceAll("aab", "ab", "bbaa", false).size(), 1000u);
+  EXPECT_LT(ReplaceAll("aaba", "aba", "baab", false).size(), 1000u);
 }
 
 TEST(PadRight, PadsButNeverCuts) {
