@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/os/codepage.h"
+#include "platform/os/profile.h"
 #include "platform/os/sysinfo.h"
 #include "platform/os/text.h"
 
@@ -160,18 +161,8 @@ double StrToFloatDef(std::string_view text, double defaultValue) {
 }
 
 int StrToIntDef(std::string_view text, int defaultValue) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.front() < '0' || text.front() > '9') return defaultValue;
-  int64_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return defaultValue;
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return defaultValue;
-  return static_cast<int>(value);
+  int32_t value = 0;
+  return os::ParseInt32(text, value) ? value : defaultValue;
 }
 
 bool IsLocalHost(std::string_view address) { return address == "127.0.0.1"; }

@@ -38,8 +38,8 @@ std::string JoinCountedList(std::string_view prefix, const Variant& counted);
 std::string ButtonCaption(std::string_view englishName);
 // The text as a decimal number with "." as decimal point, else the default.
 double StrToFloatDef(std::string_view text, double defaultValue);
-// The text as a decimal integer (optional sign, digits only), else the default; also the default
-// when the number does not fit an int.
+// The text as a 32-bit integer the way profile values are read (leading blanks, sign, decimal or
+// "$"/"0x" hexadecimal), else the default.
 int StrToIntDef(std::string_view text, int defaultValue);
 // True exactly for "127.0.0.1".
 bool IsLocalHost(std::string_view address);
