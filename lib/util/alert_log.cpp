@@ -1,7 +1,5 @@
 #include "lib/util/alert_log.h"
 
-#include <sys/time.h>
-
 #include <chrono>
 #include <cstdio>
 #include <ctime>
