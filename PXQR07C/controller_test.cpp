@@ -291,7 +291,9 @@ TEST_F(ControllerProtocol, DestroyingTheControllerDestroysAnOpenDialogFirst) {
   EXPECT_EQ(host.log.size(), 2u);
 }
 
-TEST_F(ControllerProtocol, HostMayDeleteTheControllerFromNotification304) {
+// The controller has forgotten the dialog before notification 304, so the host may delete it or
+// start a new dialog from there.
+TEST_F(ControllerProtocol, HostMayDeleteOrReinitialiseFromNotification304) {
   int deleted = 0;
   host.onNotify = [&](std::int32_t code, TDLLBaseController* sender) {
     if (code != 304) return;
@@ -303,6 +305,17 @@ TEST_F(ControllerProtocol, HostMayDeleteTheControllerFromNotification304) {
   EXPECT_EQ(InitializedController().release()->HostCommand(5, 0, Variant(u"cancel")), 0);
   InitializedController().release()->CloseDialog();
   EXPECT_EQ(deleted, 3);
+
+  int initialised = -1;
+  host.onNotify = [&](std::int32_t code, TDLLBaseController* sender) {
+    if (code == 304 && initialised == -1) initialised = sender->Initialize(HostParams());
+  };
+  auto c = InitializedController();
+  c->CloseDialog();
+  EXPECT_EQ(initialised, 0);
+  EXPECT_FALSE(c->IsEmpty());
+  c->SetVisible(kWordTrue);
+  EXPECT_EQ(c->GetVisible(), -1);
 }
 
 TEST(ReportLibrary, ExportsTheControllerAndReportsAMissingDialogClass) {

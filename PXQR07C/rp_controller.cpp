@@ -51,6 +51,7 @@ WindowHandle TDLLRPCtrller::GetHandle() { return Dialog ? Dialog->Handle() : 0; 
 
 void TDLLRPCtrller::CreateDialog() {
   ConditionDialog* dialog = NewDialog();  // raises when no dialog class is registered
+  if (!dialog) return;
   try {
     dialog->SetModulePath(OwnModulePath());
     dialog->SetHostApp(HostApp);
@@ -72,7 +73,7 @@ void TDLLRPCtrller::CreateDialog() {
 
 std::int32_t TDLLRPCtrller::Initialize(const Variant& Params) {
   if (!Dialog) CreateDialog();
-  if (!Dialog) return -1;  // the host closed it on notification 256
+  if (!Dialog) return -1;  // no dialog made, or the host closed it on notification 256
   try {
     return Dialog->InitFromHost(Params) ? 0 : -1;
   } catch (...) {

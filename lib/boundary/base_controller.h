@@ -7,8 +7,9 @@
 // Conventions of the contract: texts handed to the host are wide (UTF-16); flags handed to the
 // host are 16-bit Booleans (true = -1, false = 0); structured values are Variants. Ownership of
 // a controller passes to the host, which deletes it (the destructor follows the eighteen
-// operations in the table). Registration errors of the library reach the host as
-// std::runtime_error; every other failure is a result code.
+// operations in the table). A missing class registration in the library reaches the host as
+// std::runtime_error; Initialize, ApplyConditions and HostCommand answer every other failure
+// with -1.
 #pragma once
 
 #include <cstdint>
