@@ -56,8 +56,8 @@ void TDLLRPCtrller::CreateDialog() {
     dialog->SetModulePath(OwnModulePath());
     dialog->SetHostApp(HostApp);
   } catch (...) {
-    dialog->Free();
-    throw;
+    dialog->Free();  // not chained yet: the controller never held it
+    return;
   }
   // The events are chained before the host hears of the dialog, so that a dialog the host
   // closes from its creation notification still clears Dialog.
