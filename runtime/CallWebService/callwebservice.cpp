@@ -2,12 +2,12 @@
 // file. The C interface, the request body and the status codes are described in
 // docs/runtime.md.
 #include <curl/curl.h>
-#include <libxml/parser.h>
-#include <libxml/tree.h>
 
 #include <fstream>
 #include <string>
 #include <string_view>
+
+#include "runtime/CallWebService/soap.h"
 
 namespace {
 
@@ -27,104 +27,6 @@ bool InitCurl() {
   return global.ok;
 }
 
-// Character data: markup characters escaped, and CR kept as a reference (a parser would
-// otherwise fold CR LF into LF).
-std::string EscapeText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '\r':
-        out += "&#13;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
-std::string RequestBody(std::string_view operation, std::string_view request) {
-  return "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
-         "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-         "<soap:Body><CallWebService xmlns=\"urn:CallWebService\">"
-         "<operation>" +
-         EscapeText(operation) + "</operation><request>" + EscapeText(request) +
-         "</request></CallWebService></soap:Body></soap:Envelope>";
-}
-
-// A header value on one line: CR and LF become blanks, double quotes are dropped.
-std::string HeaderValue(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r' || c == '\n') {
-      out += ' ';
-    } else if (c != '"') {
-      out += c;
-    }
-  }
-  return out;
-}
-
-bool IsNamed(const xmlNode* node, const char* localName) {
-  return node && node->type == XML_ELEMENT_NODE &&
-         xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(localName)) == 0;
-}
-
-xmlNode* FirstElement(xmlNode* parent) {
-  for (xmlNode* child = parent ? parent->children : nullptr; child; child = child->next) {
-    if (child->type == XML_ELEMENT_NODE) return child;
-  }
-  return nullptr;
-}
-
-// The answer inside a SOAP envelope: the result element (the first element of the operation's
-// response element, or that element itself) as text, or as XML when it holds elements. Anything
-// that is not an envelope is the answer as it stands.
-std::string Unwrap(const std::string& body) {
-  if (body.size() > 0x7fffffff) return body;
-  xmlDocPtr doc = xmlReadMemory(body.data(), static_cast<int>(body.size()), nullptr, nullptr,
-                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-  if (!doc) return body;
-  std::string answer = body;
-  xmlNode* envelope = xmlDocGetRootElement(doc);
-  xmlNode* soapBody = nullptr;
-  if (IsNamed(envelope, "Envelope")) {
-    for (xmlNode* child = envelope->children; child; child = child->next) {
-      if (IsNamed(child, "Body")) soapBody = child;
-    }
-  }
-  if (xmlNode* response = FirstElement(soapBody)) {
-    xmlNode* result = FirstElement(response) ? FirstElement(response) : response;
-    answer.clear();
-    if (FirstElement(result)) {
-      xmlBufferPtr buffer = xmlBufferCreate();
-      for (xmlNode* child = result->children; child && buffer; child = child->next) {
-        xmlNodeDump(buffer, doc, child, 0, 0);
-      }
-      if (buffer) {
-        answer.assign(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
-                      static_cast<size_t>(xmlBufferLength(buffer)));
-        xmlBufferFree(buffer);
-      }
-    } else if (xmlChar* text = xmlNodeGetContent(result)) {
-      answer = reinterpret_cast<const char*>(text);
-      xmlFree(text);
-    }
-  }
-  xmlFreeDoc(doc);
-  return answer;
-}
-
 size_t Collect(char* data, size_t size, size_t count, void* target) {
   static_cast<std::string*>(target)->append(data, size * count);
   return size * count;
@@ -136,8 +38,8 @@ int Call(const char* address, const char* operation, const char* request, const 
   CURL* curl = curl_easy_init();
   if (!curl) return kUnreachable;
 
-  std::string body = RequestBody(operation, request);
-  std::string soapAction = "SOAPAction: \"" + HeaderValue(operation) + "\"";
+  std::string body = pxq::webservice::RequestBody(operation, request);
+  std::string soapAction = "SOAPAction: \"" + pxq::webservice::HeaderValue(operation) + "\"";
   curl_slist* headers = nullptr;
   headers = curl_slist_append(headers, "Content-Type: text/xml; charset=utf-8");
   headers = curl_slist_append(headers, soapAction.c_str());
@@ -161,7 +63,7 @@ int Call(const char* address, const char* operation, const char* request, const 
   if (rc != CURLE_OK) return kUnreachable;
 
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  std::string text = Unwrap(answer);
+  std::string text = pxq::webservice::AnswerFromBody(answer);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
   if (!out) return kCannotWrite;
