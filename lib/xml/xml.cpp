@@ -324,11 +324,14 @@ std::string NormalizeXmlHeader(std::string_view text) {
   static constexpr std::string_view kEncoding = " encoding=\"GB2312\"";
   static constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>";
 
-  // The head that is examined: the first 100 bytes, or the whole declaration when it is longer,
-  // so that a long declaration is never given a second encoding.
+  // The head that is examined: the first 100 bytes; when a declaration ends beyond them, the
+  // declaration and the 100 bytes after it, so that a long declaration is never given a second
+  // encoding or document type.
+  constexpr size_t kHead = 100;
   size_t declarationEnd = text.find("?>");
-  size_t headLength =
-      std::max<size_t>(100, declarationEnd == std::string_view::npos ? 0 : declarationEnd + 2);
+  size_t headLength = declarationEnd != std::string_view::npos && declarationEnd + 2 > kHead
+                          ? declarationEnd + 2 + kHead
+                          : kHead;
   std::string head = os::LowerAscii(text.substr(0, headLength));
   for (size_t crlf; (crlf = head.find("\r\n")) != std::string::npos;) head.erase(crlf, 2);
   head = os::Trim(head);

@@ -32,6 +32,7 @@ TEST(NormalizeXmlHeader, AddsWhatTheHeadLacks) {
        "<?xml version=\"1.0\"\r\n encoding=\"GB2312\"?>" + kDocType + "<a/>"},
       // A declaration longer than the head keeps its own encoding.
       {longDecl + "<a/>", longDecl + kDocType + "<a/>"},
+      {longDecl + "<!DOCTYPE a><a/>", longDecl + "<!DOCTYPE a><a/>"},
       {"", kDecl + kDocType},
   };
   for (const auto& c : cases) EXPECT_EQ(NormalizeXmlHeader(c.in), c.out) << c.in;
