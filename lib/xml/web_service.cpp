@@ -122,22 +122,20 @@ std::string CallWebService(std::string_view address, std::string_view operation,
   std::string utf8Address = os::AnsiToUtf8(address);
   std::string utf8Operation = os::AnsiToUtf8(operation);
   std::string utf8Request = os::AnsiToUtf8(request);
-  int status = call(utf8Address.c_str(), utf8Operation.c_str(), utf8Request.c_str(), file.c_str());
-  std::string answer;
-  try {
-    if (status != 0) {
-      throw WebServiceError("CallWebService failed (" + std::to_string(status) +
-                            "): " + StatusText(status));
+  // The answer file is removed however the call ends.
+  struct RemoveFile {
+    const std::string& path;
+    ~RemoveFile() {
+      std::error_code ec;
+      std::filesystem::remove(path, ec);
     }
-    answer = os::Ansi(ReadLines(file));
-  } catch (...) {
-    std::error_code ec;
-    std::filesystem::remove(file, ec);
-    throw;
+  } removeFile{file};
+  int status = call(utf8Address.c_str(), utf8Operation.c_str(), utf8Request.c_str(), file.c_str());
+  if (status != 0) {
+    throw WebServiceError("CallWebService failed (" + std::to_string(status) +
+                          "): " + StatusText(status));
   }
-  std::error_code ec;
-  std::filesystem::remove(file, ec);
-  return answer;
+  return os::Ansi(ReadLines(file));
 }
 
 }  // namespace pxq::xml
