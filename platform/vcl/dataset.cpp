@@ -110,7 +110,7 @@ std::string CutText(std::string text, int size) {
   if (size <= 0 || text.size() <= static_cast<size_t>(size)) return text;
   size_t n = 0;
   while (n < text.size()) {
-    size_t len = IsLeadByte(text[n]) && n + 1 < text.size() ? 2 : 1;
+    size_t len = CharSize(text, n);
     if (n + len > static_cast<size_t>(size)) break;
     n += len;
   }
@@ -167,7 +167,7 @@ Variant Convert(const TFieldDef& def, const Variant& value) {
 std::string UpperText(std::string_view text) {
   std::string s(text);
   for (size_t i = 0; i < s.size(); ++i) {
-    if (IsLeadByte(s[i])) {
+    if (CharSize(s, i) == 2) {
       ++i;
     } else if (s[i] >= 'a' && s[i] <= 'z') {
       s[i] = static_cast<char>(s[i] - 32);

@@ -27,6 +27,14 @@ bool IsTrailByte(char c) {
   return b >= 0x40 && b <= 0xFE && b != 0x7F;
 }
 
+}  // namespace
+
+size_t CharSize(std::string_view text, size_t at) {
+  return at + 1 < text.size() && IsLeadByte(text[at]) && IsTrailByte(text[at + 1]) ? 2 : 1;
+}
+
+namespace {
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -34,7 +42,7 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 std::vector<std::string_view> SplitChars(std::string_view text) {
   std::vector<std::string_view> chars;
   for (size_t i = 0; i < text.size();) {
-    size_t n = (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
+    size_t n = CharSize(text, i);
     chars.push_back(text.substr(i, n));
     i += n;
   }
@@ -72,7 +80,9 @@ EditMask::EditMask(std::string_view mask) : mask_(mask) {
   // The fields after the pattern are recognised only within the last four characters.
   size_t patternEnd = n;
   for (size_t i = 0; i < n;) {
-    if (IsLeadByte(mask[i]) || mask[i] == '\\') {
+    if (mask[i] == '\\') {
+      i += 1 + (i + 1 < n ? CharSize(mask, i + 1) : 1);
+    } else if (CharSize(mask, i) == 2) {
       i += 2;
     } else if (mask[i] == ';' && n >= 4 && i + 4 >= n) {
       patternEnd = i;
@@ -95,17 +105,26 @@ EditMask::EditMask(std::string_view mask) : mask_(mask) {
 
   Case caseNow = Case::Keep;
   std::string_view pattern = mask.substr(0, patternEnd);
+  // A lead byte without its trail byte is a broken character; it shows as "?".
   auto literal = [&](char c) {
     Position p;
     p.kind = Kind::Literal;
-    p.literal = c;
+    p.literal = IsLeadByte(c) ? '?' : c;
+    positions_.push_back(p);
+  };
+  auto literalPair = [&](char lead, char trail) {
+    Position p;
+    p.kind = Kind::Literal;
+    p.literal = lead;
+    positions_.push_back(p);
+    p.literal = trail;
     positions_.push_back(p);
   };
   for (size_t i = 0; i < pattern.size(); ++i) {
     char c = pattern[i];
-    if (IsLeadByte(c) && i + 1 < pattern.size()) {
-      literal(c);
-      literal(pattern[++i]);
+    if (CharSize(pattern, i) == 2) {
+      literalPair(c, pattern[i + 1]);
+      ++i;
       continue;
     }
     Position p;
@@ -113,8 +132,10 @@ EditMask::EditMask(std::string_view mask) : mask_(mask) {
     p.caseConversion = caseNow;
     switch (c) {
       case '\\':
-        if (i + 1 < pattern.size()) {
-          if (IsLeadByte(pattern[i + 1]) && i + 2 < pattern.size()) literal(pattern[++i]);
+        if (i + 1 < pattern.size() && CharSize(pattern, i + 1) == 2) {
+          literalPair(pattern[i + 1], pattern[i + 2]);
+          i += 2;
+        } else if (i + 1 < pattern.size()) {
           literal(pattern[++i]);
         }
         continue;
@@ -243,13 +264,15 @@ std::string EditMask::FormatInput(std::string_view input, char blank) const {
       end = pos;
     }
   }
-  return s;
+  return Normalize(s);
 }
 
 std::string EditMask::EditTextFromText(std::string_view text) const {
   if (!saveLiterals_) return FormatInput(text, blank_);
   // The text carries the literals: each run of input positions takes the text up to the
-  // literal that follows the run.
+  // literal that follows the run, preferring the literal at the run's full width, so that a
+  // text already laid out like the mask is taken as it stands even when a run holds a
+  // character equal to the literal.
   std::string s = EmptyEditText();
   size_t rest = 0;
   int pos = 0;
@@ -267,16 +290,16 @@ std::string EditMask::EditTextFromText(std::string_view text) const {
     if (runEnd < Length()) {
       const char lit = positions_[static_cast<size_t>(runEnd)].literal;
       size_t k = 0;
-      bool found = false;
+      size_t first = std::string_view::npos;
       for (std::string_view ch : SplitChars(tail)) {
         if (k > width) break;
         if (ch.size() == 1 && ch[0] == lit) {
-          found = true;
-          break;
+          if (first == std::string_view::npos) first = k;
+          if (k == width) first = k;
         }
         k += ch.size();
       }
-      piece = found ? tail.substr(0, k) : FitFront(tail, width);
+      piece = first != std::string_view::npos ? tail.substr(0, first) : FitFront(tail, width);
       rest += piece.size();
     } else {
       piece = tail;
@@ -287,7 +310,7 @@ std::string EditMask::EditTextFromText(std::string_view text) const {
     s.replace(at, piece.size(), piece);
     pos = runEnd;
   }
-  return s;
+  return Normalize(s);
 }
 
 std::string EditMask::TextFromEditText(std::string_view editText) const {
@@ -393,8 +416,7 @@ namespace {
 int CharStart(std::string_view text, int pos) {
   int i = 0;
   while (i < pos) {
-    int n =
-        (IsLeadByte(text[static_cast<size_t>(i)]) && i + 1 < static_cast<int>(text.size())) ? 2 : 1;
+    int n = static_cast<int>(CharSize(text, static_cast<size_t>(i)));
     if (i + n > pos) return i;
     i += n;
   }
@@ -404,11 +426,7 @@ int CharStart(std::string_view text, int pos) {
 int CharEnd(std::string_view text, int pos) {
   if (pos <= 0) return 0;
   int start = CharStart(text, pos - 1);
-  int n =
-      (IsLeadByte(text[static_cast<size_t>(start)]) && start + 1 < static_cast<int>(text.size()))
-          ? 2
-          : 1;
-  return start + n;
+  return start + static_cast<int>(CharSize(text, static_cast<size_t>(start)));
 }
 }  // namespace
 

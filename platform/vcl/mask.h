@@ -170,5 +170,8 @@ std::string ReformatMaskedText(std::string_view text, std::string_view mask,
 // True for a lead byte of a double-byte character of the ANSI code page (0x81-0xFE for the
 // Chinese and Korean code pages; none for single-byte code pages).
 bool IsLeadByte(char c);
+// Bytes of the character at `at`: 2 for a lead byte followed by a trail byte (0x40-0xFE except
+// 0x7F), else 1 (a lead byte without a valid trail is a broken character of one byte).
+size_t CharSize(std::string_view text, size_t at);
 
 }  // namespace pxq::vcl

@@ -82,6 +82,9 @@ TEST(EditMaskTest, TextToEditTextAndBack) {
       {kPlanBatch, "LRP2401-01", "LRP2401             -01  ", "LRP2401             -01  "},
       {kPlanBatch, "LRP2401             -01  ", "LRP2401             -01  ",
        "LRP2401             -01  "},
+      // A code holding the literal keeps its layout when the text is laid out like the mask.
+      {kPlanBatch, "LRP-2401            -01  ", "LRP-2401            -01  ",
+       "LRP-2401            -01  "},
       // Literals not saved: the text fills the input positions in order.
       {"99-99;0;_", "1234", "12-34", "1234"},
       {"99-99;0;_", "1", "1_-__", "1"},
