@@ -1,0 +1,20 @@
+# The UI model (pxq_vcl): components, published properties, controls, forms, the application
+# object, the standard controls and form descriptions.
+set(PXQ_VCL_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(PXQ_VCL_LIBS pxq_os)
+if(TARGET pxq_vcl_data)
+  list(APPEND PXQ_VCL_LIBS pxq_vcl_data)
+endif()
+
+pxq_library(pxq_vcl
+  SOURCES ${PXQ_VCL_DIR}/properties.cpp ${PXQ_VCL_DIR}/classes.cpp ${PXQ_VCL_DIR}/component.cpp
+          ${PXQ_VCL_DIR}/messages.cpp ${PXQ_VCL_DIR}/font.cpp ${PXQ_VCL_DIR}/control.cpp
+          ${PXQ_VCL_DIR}/form.cpp ${PXQ_VCL_DIR}/application.cpp ${PXQ_VCL_DIR}/menus.cpp
+          ${PXQ_VCL_DIR}/stdctrls.cpp ${PXQ_VCL_DIR}/form_description.cpp
+          ${PXQ_VCL_DIR}/stdclasses.cpp ${PXQ_VCL_DIR}/input.cpp
+  LIBS ${PXQ_VCL_LIBS})
+
+pxq_test(pxq_vcl_test
+  SOURCES ${PXQ_VCL_DIR}/component_test.cpp ${PXQ_VCL_DIR}/properties_test.cpp
+          ${PXQ_VCL_DIR}/form_test.cpp
+  LIBS pxq_vcl pxq_testing)
