@@ -8,14 +8,15 @@
 //   >  letters that follow are upper-cased     <  lower-cased     <>  no case conversion
 //   !  optional characters are dropped from the front of Text instead of from its end
 //   \  the next character is a literal         anything else (":", "/", "-", ...) is a literal
-// A double-byte character in the pattern is a literal of two positions. The save field is "0"
+// A double-byte character in the pattern is a literal of two positions (a lead byte without
+// its trail byte is a "?" literal). The save field is "0"
 // (Text leaves the literals out) or anything else (Text keeps them; the default); the blank
 // field is the one character shown in empty positions ("_" by default). The two fields are
 // recognised only within the last four characters of the mask, as the platform does.
 //
 // EditText is what the user sees: one byte per position, literals in place, blanks in empty
-// positions. A double-byte character (lead byte 0x81-0xFE and its trail byte) fills two
-// adjacent input positions and is never split. Text is what is stored: EditText with trailing
+// positions. A double-byte character of the ANSI code page (see CharSize) fills two adjacent
+// input positions and is never split. Text is what is stored: EditText with trailing
 // blanks dropped (leading ones with "!"), remaining blanks as spaces, and, when literals are
 // saved, laid out again with spaces for the dropped blanks.
 #pragma once
@@ -69,10 +70,12 @@ class EditMask {
   std::string EmptyText() const { return TextFromEditText(EmptyEditText()); }
 
   // Text -> EditText, as assigning Text does. With saved literals, each run of input positions
-  // takes the characters of the value up to the next literal of the mask, padded with blanks
-  // (at the front with "!") or cut to the run's width; a value without the literal is laid out
-  // run by run. Without saved literals the value's characters fill the input positions in
-  // order (from the end with "!"). Characters are not checked against the mask.
+  // takes the characters of the value up to the next literal of the mask (the literal at the
+  // run's full width when there is one there, so a value laid out like the mask is taken as
+  // it stands), padded with blanks (at the front with "!") or cut to the run's width; a value
+  // without the literal is laid out run by run. Without saved literals the value's characters fill
+  // the input positions in order (from the end with "!"). Characters are not checked against the
+  // mask.
   std::string EditTextFromText(std::string_view text) const;
   // EditText -> Text, as reading Text does.
   std::string TextFromEditText(std::string_view editText) const;
