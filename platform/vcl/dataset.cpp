@@ -187,6 +187,9 @@ int CompareValues(const Variant& a, const Variant& b, TFieldType type) {
     if (type == TFieldType::ftBoolean) return static_cast<int>(a.ToBool()) - b.ToBool();
     double x = a.ToDouble();
     double y = b.ToDouble();
+    if (std::isnan(x) || std::isnan(y)) {  // NaN sorts first, so the order stays total
+      return std::isnan(x) == std::isnan(y) ? 0 : (std::isnan(x) ? -1 : 1);
+    }
     return (x > y) - (x < y);
   } catch (const VariantError&) {
     // Values without an order (objects, arrays in untyped fields) sort by their form.
@@ -217,6 +220,7 @@ TFieldType FieldTypeFromName(std::string_view name) {
 void TFieldDefs::Add(std::string name, TFieldType type, int size, bool required) {
   if (owner_.Active()) throw EDatabaseError("Cannot perform this operation on an open dataset");
   if (os::Trim(name).empty()) throw EDatabaseError("Field name missing");
+  if (type == TFieldType::ftUnknown) throw EDatabaseError("Field '" + name + "' has no type");
   if (IndexOf(name) >= 0) throw EDatabaseError("Duplicate field name '" + name + "'");
   defs_.push_back({std::move(name), type, std::max(0, size), required});
   owner_.SyncFields();

@@ -56,8 +56,8 @@ class TFieldDefs {
  public:
   int Count() const { return static_cast<int>(defs_.size()); }
   const TFieldDef& operator[](int index) const { return defs_.at(static_cast<size_t>(index)); }
-  // Adds a definition; EDatabaseError for an empty or duplicate name (names ignore case) or
-  // while the data set is open.
+  // Adds a definition; EDatabaseError for an empty or duplicate name (names ignore case), for
+  // ftUnknown, or while the data set is open.
   void Add(std::string name, TFieldType type, int size = 0, bool required = false);
   void Clear();
   // Index of the named definition (without regard to case), or -1.

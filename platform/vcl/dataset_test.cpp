@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/os/codepage.h"
 
 namespace pxq::vcl {
@@ -265,6 +267,22 @@ TEST_F(DataSetTest, BadRowsAreRejectedWhole) {
   copy.SetData(ds.Data());
   EXPECT_EQ(copy.Data(), ds.Data());
   EXPECT_EQ(copy.FieldByName("DAY").DataType(), FT::ftDate);
+}
+
+TEST_F(DataSetTest, IndexOnSeveralFieldsOfMixedTypes) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  ds.LoadRows(VarArray::Of({
+      VarArray::Of({"a", 1, 1.0, true}),
+      VarArray::Of({"b", 2, 2.0, false}),
+      VarArray::Of({"c", 3, 5.0, Variant::Null()}),
+      VarArray::Of({"d", 4, nan, true}),
+      VarArray::Of({"e", 5, 1.5, false}),
+  }));
+  ds.SetIndexFieldNames("OK; PRICE");
+  // Nulls first, false before true, NaN before every number.
+  EXPECT_EQ(Column(ds, "CODE"), (std::vector<std::string>{"c", "e", "b", "d", "a"}));
+  EXPECT_THROW(ds.SetIndexFieldNames("OK;NOPE"), EDatabaseError);
+  EXPECT_EQ(ds.IndexFieldNames(), "OK; PRICE");
 }
 
 TEST_F(DataSetTest, ChangeNotification) {
