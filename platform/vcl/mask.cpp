@@ -382,7 +382,14 @@ MaskEditor::MaskEditor(std::string_view mask) : mask_(mask) { Clear(); }
 
 void MaskEditor::SetMask(std::string_view mask) {
   EditMask next(mask);
-  std::string input = mask_.IsMasked() ? mask_.StripEditText(editText_) : editText_;
+  if (!mask_.IsMasked()) {
+    // Plain text carries its own literals, if any: it is assigned as the masked edit's Text.
+    std::string text = editText_;
+    mask_ = std::move(next);
+    SetText(text);
+    return;
+  }
+  std::string input = mask_.StripEditText(editText_);
   mask_ = std::move(next);
   editText_ = mask_.IsMasked() ? mask_.FormatInput(input, mask_.Blank()) : input;
   SetSel(0, 0);

@@ -117,7 +117,8 @@ class MaskEditor {
 
   const EditMask& Mask() const { return mask_; }
   // Sets a new mask. The input characters of the current EditText are laid out under it, as
-  // the platform's masked edit re-formats its text when the mask changes.
+  // the platform's masked edit re-formats its text when the mask changes; a plain text (no
+  // mask before) is assigned as Text, so that its own literals land on the mask's.
   void SetMask(std::string_view mask);
 
   const std::string& EditText() const { return editText_; }

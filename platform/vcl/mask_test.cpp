@@ -232,6 +232,11 @@ TEST(MaskEditorTest, MaskChangeKeepsTheInputCharacters) {
   EXPECT_EQ(e.Text(), "20240507");
   e.SetMask("9999/99/99;1; ");
   EXPECT_EQ(e.Text(), "2024/05/07");
+
+  MaskEditor plain;
+  plain.SetText("2024/5/7");
+  plain.SetMask("9999/99/99;1; ");
+  EXPECT_EQ(plain.Text(), "2024/5 /7 ");
 }
 
 TEST(MaskEditorTest, PlainTextEditing) {
