@@ -8,6 +8,8 @@ cd "$root"
 bash scripts/setup.sh
 jobs=${PXQ_JOBS:-$(nproc)}
 export QT_QPA_PLATFORM=offscreen
+# Let clones in other folders share the compiler cache.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=true
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 start=$(date +%s)
