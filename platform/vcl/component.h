@@ -111,7 +111,7 @@ template <class C>
 template <class G>
 void TClassBuilder<C>::Strings(std::string_view name, G get) {
   TPropInfo& p = Add(name, TTypeKind::StringList, "TStrings");
-  p.ObjectClass = &TStrings::StaticClass();
+  p.ObjectClass = &TStrings::StaticClass;
   p.GetObject = [get](const TObject& o) -> TObject* {
     return const_cast<TStrings*>(static_cast<const TStrings*>(std::invoke(get, Self(o))));
   };
@@ -127,8 +127,8 @@ void TClassBuilder<C>::Strings(std::string_view name, G get) {
 template <class C>
 template <class T, class G>
 void TClassBuilder<C>::Object(std::string_view name, G get) {
-  TPropInfo& p = Add(name, TTypeKind::Class, T::StaticClass().Name());
-  p.ObjectClass = &T::StaticClass();
+  TPropInfo& p = Add(name, TTypeKind::Class, std::string());
+  p.ObjectClass = &T::StaticClass;
   p.GetObject = [get](const TObject& o) -> TObject* {
     return const_cast<T*>(static_cast<const T*>(std::invoke(get, Self(o))));
   };
@@ -144,8 +144,8 @@ void TClassBuilder<C>::Object(std::string_view name, G get) {
 template <class C>
 template <class T, class G, class S>
 void TClassBuilder<C>::Reference(std::string_view name, G get, S set) {
-  TPropInfo& p = Add(name, TTypeKind::Class, T::StaticClass().Name());
-  p.ObjectClass = &T::StaticClass();
+  TPropInfo& p = Add(name, TTypeKind::Class, std::string());
+  p.ObjectClass = &T::StaticClass;
   p.GetObject = [get](const TObject& o) -> TObject* {
     return const_cast<T*>(static_cast<const T*>(std::invoke(get, Self(o))));
   };

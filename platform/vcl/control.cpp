@@ -1,6 +1,7 @@
 #include "platform/vcl/control.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/form.h"
@@ -418,15 +419,26 @@ void TWinControl::SetTabOrder(int order) {
 }
 
 void TWinControl::FixupTabList() {
-  std::vector<std::pair<int, TWinControl*>> keyed;
+  // Controls read with a TabOrder take that place (before a control that only kept its old
+  // place); the others keep their order.
+  struct Entry {
+    int order;
+    int implicit;
+    size_t index;
+    TWinControl* control;
+  };
+  std::vector<Entry> entries;
   for (size_t i = 0; i < tabList_.size(); ++i) {
     TWinControl* w = tabList_[i];
-    keyed.emplace_back(w->loadedTabOrder_ >= 0 ? w->loadedTabOrder_ : static_cast<int>(i), w);
+    const bool explicitOrder = w->loadedTabOrder_ >= 0;
+    entries.push_back(
+        {explicitOrder ? w->loadedTabOrder_ : static_cast<int>(i), explicitOrder ? 0 : 1, i, w});
     w->loadedTabOrder_ = -1;
   }
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (size_t i = 0; i < keyed.size(); ++i) tabList_[i] = keyed[i].second;
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    return std::tie(a.order, a.implicit, a.index) < std::tie(b.order, b.implicit, b.index);
+  });
+  for (size_t i = 0; i < entries.size(); ++i) tabList_[i] = entries[i].control;
 }
 
 void TWinControl::SetTabStop(bool v) {

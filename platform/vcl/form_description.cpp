@@ -40,8 +40,9 @@ class Lexer {
     Next();
     return t;
   }
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw EReadError("Line " + std::to_string(tok_.line) + ": " + what);
+  [[noreturn]] void Fail(const std::string& what) const { FailAt(tok_.line, what); }
+  [[noreturn]] static void FailAt(int line, const std::string& what) {
+    throw EReadError("Line " + std::to_string(line) + ": " + what);
   }
   bool IsSymbol(char c) const { return tok_.kind == Tok::Symbol && tok_.text[0] == c; }
   bool IsWord(std::string_view w) const {
@@ -309,14 +310,16 @@ class Reader {
       if (!os::EqualsIgnoreCase(c->Name(), name)) SetName(lex, c, name);
     } else if (inherited) {
       c = root_->FindComponent(name);
-      if (!c) lex.Fail("inherited component " + name + " not found");
+      if (!c) Lexer::FailAt(line, "inherited component " + name + " not found");
       MarkLoading(c);
     } else {
       const TMetaClass* meta = FindClass(className);
-      if (!meta) lex.Fail("class " + className + " not found");
-      if (!meta->CanCreate()) lex.Fail("class " + className + " cannot be created");
-      if (meta->InheritsFrom(TCustomForm::StaticClass())) lex.Fail("a form cannot be nested");
-      if (root_->FindComponent(name)) lex.Fail("a component named " + name + " already exists");
+      if (!meta) Lexer::FailAt(line, "class " + className + " not found");
+      if (!meta->CanCreate()) Lexer::FailAt(line, "class " + className + " cannot be created");
+      if (meta->InheritsFrom(TCustomForm::StaticClass()))
+        Lexer::FailAt(line, "a form cannot be nested");
+      if (root_->FindComponent(name))
+        Lexer::FailAt(line, "a component named " + name + " already exists");
       c = meta->Create(root_);
       MarkLoading(c);
       SetName(lex, c, name);
@@ -401,7 +404,7 @@ class Reader {
         ok = ReadObjectValue(lex, obj, path, *ref, line);
         break;
       case TTypeKind::Method:
-        ok = ReadHandler(lex, obj, path);
+        ok = ReadHandler(lex, obj, path, line);
         break;
     }
     if (!ok) {
@@ -491,7 +494,7 @@ class Reader {
     return true;
   }
 
-  bool ReadHandler(Lexer& lex, TObject* obj, const std::string& path) {
+  bool ReadHandler(Lexer& lex, TObject* obj, const std::string& path, int line) {
     if (lex.Peek().kind != Tok::Ident) {
       lex.Take();
       return false;
@@ -499,7 +502,7 @@ class Reader {
     std::string name = lex.Take().text;
     if (os::EqualsIgnoreCase(name, "nil")) return TrySetMethodProp(obj, path, TMethod{});
     const TPublishedMethod* m = root_->ClassType().FindMethod(name);
-    if (!m) lex.Fail("handler " + name + " not found in " + root_->ClassName());
+    if (!m) Lexer::FailAt(line, "handler " + name + " not found in " + root_->ClassName());
     return TrySetMethodProp(obj, path, m->Make(*root_));
   }
 
@@ -514,8 +517,11 @@ void ReadDescription(TComponent* root, const std::vector<std::string_view>& text
   if (!root) return;
   Reader reader(root);
   try {
-    for (std::string_view text : texts) reader.Read(text);
-    reader.Finish();
+    // Each description is finished (references, Loaded) before the next builds on it.
+    for (std::string_view text : texts) {
+      reader.Read(text);
+      reader.Finish();
+    }
   } catch (...) {
     reader.Abandon();
     throw;

@@ -156,6 +156,10 @@ bool TPropInfo::IsReadOnly() const {
   return true;
 }
 
+std::string TPropInfo::Type() const {
+  return Kind == TTypeKind::Class && ObjectClass ? ObjectClass().Name() : TypeName;
+}
+
 // --- Paths ---------------------------------------------------------------------------------
 
 namespace {

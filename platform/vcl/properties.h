@@ -59,10 +59,11 @@ const TEnumInfo& EnumInfoOf(bool*);
 struct TPropInfo {
   std::string Name;
   TTypeKind Kind = TTypeKind::Integer;
-  std::string TypeName;
-  const TEnumInfo* Enum = nullptr;          // enumerations; the element type of sets
-  const TIdentInfo* Idents = nullptr;       // integer constants by name
-  const TMetaClass* ObjectClass = nullptr;  // class properties: the declared class
+  std::string TypeName;                // "Integer", "Boolean", "TAlign", "TStrings" ...
+  const TEnumInfo* Enum = nullptr;     // enumerations; the element type of sets
+  const TIdentInfo* Idents = nullptr;  // integer constants by name
+  // Class properties: the declared class (looked up when asked: classes refer to each other).
+  const TMetaClass& (*ObjectClass)() = nullptr;
 
   // Accessors by kind. A setter returns false when it refused the value.
   std::function<int64_t(const TObject&)> GetOrd;
@@ -77,6 +78,8 @@ struct TPropInfo {
   std::function<bool(TObject&, const TMethod&)> SetMethod;
 
   bool IsReadOnly() const;
+  // The type's name: TypeName, or the declared class of a class property.
+  std::string Type() const;
 };
 
 // A method that a form publishes for its description: "OnClick = btnOkClick".
