@@ -4,6 +4,7 @@
 #include <exception>
 #include <utility>
 
+#include "lib/i18n/component_kinds.h"
 #include "platform/os/text.h"
 
 namespace pxq::i18n {
@@ -61,10 +62,6 @@ void SetLine(vcl::TStrings& list, int index, std::string_view value) {
   while (list.Count() <= index) list.Add(std::string());
   list.Put(index, std::string(value));
   list.EndUpdate();
-}
-
-bool IsFormOrDataModule(const vcl::TComponent* c) {
-  return c->InheritsFrom("TCustomForm") || c->InheritsFrom("TDataModule");
 }
 
 void Apply(vcl::TComponent* component, std::string_view path, std::string_view value) {
@@ -162,10 +159,10 @@ void TCustomComboBoxRead::ReadProperties() {
 
 std::unique_ptr<ILangRead> TReaderFactory::CreateReader(vcl::TComponent* component,
                                                         xml::Node node) {
-  if (component->InheritsFrom("TwwDBCustomComboBox")) {
+  if (IsDataAwareComboBox(component)) {
     return std::make_unique<TwwDBCustomComboBoxRead>(component, node);
   }
-  if (component->InheritsFrom("TCustomComboBox") || component->InheritsFrom("TComboBox")) {
+  if (IsComboBox(component)) {
     return std::make_unique<TCustomComboBoxRead>(component, node);
   }
   return std::make_unique<TComponentRead>(component, node);
