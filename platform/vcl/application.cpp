@@ -182,6 +182,33 @@ TModalResult TApplication::MessageBox(std::string_view text, std::string_view ca
   return backend_->ShowMessageBox(r);
 }
 
+void TApplication::SetShowHint(bool v) {
+  if (v == showHint_) return;
+  showHint_ = v;
+}
+
+TScreen::TScreen()
+    : hintFont_(std::make_unique<TFont>()),
+      menuFont_(std::make_unique<TFont>()),
+      iconFont_(std::make_unique<TFont>()),
+      fonts_(std::make_unique<TStringList>()) {
+  for (const char* name : {"Arial", "MS Sans Serif", "SimSun", "Tahoma"}) fonts_->Add(name);
+}
+
+TScreen::~TScreen() = default;
+
+TCustomForm* TScreen::ActiveForm() const { return Application().ActiveForm(); }
+
+TWinControl* TScreen::ActiveControl() const {
+  TCustomForm* form = ActiveForm();
+  return form ? form->ActiveControl() : nullptr;
+}
+
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
 void TApplication::AddObserver(TModelObserver* observer) {
   if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
     observers_.push_back(observer);

@@ -172,6 +172,9 @@ class TApplication {
   bool Terminated() const { return terminated_; }
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title) { title_ = std::move(title); }
+  // Whether hints are shown; switching it off and on makes hints take new fonts.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool v);
 
   void AddObserver(TModelObserver* observer);
   void RemoveObserver(TModelObserver* observer);
@@ -197,7 +200,30 @@ class TApplication {
   std::vector<TModelObserver*> observers_;
   std::string title_;
   bool terminated_ = false;
+  bool showHint_ = true;
 };
+
+// The screen: the fonts of hints, menus and icons, and the installed font names.
+class TScreen {
+ public:
+  TScreen();
+  ~TScreen();
+  TFont* HintFont() const { return hintFont_.get(); }
+  TFont* MenuFont() const { return menuFont_.get(); }
+  TFont* IconFont() const { return iconFont_.get(); }
+  // Installed font names (the headless screen lists a few common ones).
+  TStrings* Fonts() const { return fonts_.get(); }
+  TCustomForm* ActiveForm() const;
+  TWinControl* ActiveControl() const;
+
+ private:
+  std::unique_ptr<TFont> hintFont_;
+  std::unique_ptr<TFont> menuFont_;
+  std::unique_ptr<TFont> iconFont_;
+  std::unique_ptr<TStrings> fonts_;
+};
+
+TScreen& Screen();
 
 // The application object of the process.
 TApplication& Application();
