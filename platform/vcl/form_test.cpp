@@ -75,6 +75,14 @@ TEST_F(FocusForm, ExitAndEnterRunAcrossNestedContainers) {
   g2->SetVisible(false);
   EXPECT_EQ(Take(), (Log{"exit edC", "exit g2"}));
   EXPECT_EQ(form->ActiveControl(), nullptr);
+
+  // Freeing the focused control: it gets no event, its containers are left.
+  edB->SetFocus();
+  Take();
+  delete edB;
+  EXPECT_EQ(Take(), (Log{"exit inner", "exit g1"}));
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  EXPECT_EQ(form->FocusedControl(), nullptr);
 }
 
 TEST_F(FocusForm, TabMovesInTabOrderAcrossContainers) {
@@ -186,6 +194,22 @@ TEST_F(FocusForm, CloseQueryCanRefuseTheEndOfAModalSession) {
   });
   EXPECT_EQ(form->ShowModal(), mrOk);
   EXPECT_EQ(asked, 2);
+}
+
+TEST_F(FocusForm, AModalFormClosedWithCaFreeIsFreedAfterShowModalReturns) {
+  form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  app->OnNextModal([&](TCustomForm&) {
+    // A message box inside the session is answered from the script too.
+    app->AnswerNext(mrYes);
+    EXPECT_EQ(MessageDlg("Save?", mtConfirmation, {mbYes, mbNo}), mrYes);
+    ClickControl(ok);
+  });
+  const HWND handle = form->Handle();
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(FindControl(handle), form);
+  Application().ProcessMessages();
+  EXPECT_EQ(FindControl(handle), nullptr);
+  form = nullptr;
 }
 
 TEST_F(FocusForm, CloseWithCaFreeReleasesTheFormAfterTheEvent) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/os/text.h"
+#include "platform/vcl/application.h"
 #include "platform/vcl/classes.h"
 #include "platform/vcl/component.h"
 #include "platform/vcl/control.h"
@@ -239,6 +240,15 @@ std::optional<TPropRef> Resolve(const TObject* obj, std::string_view name) {
   return ResolvePropPath(const_cast<TObject*>(obj), name);
 }
 
+// Observers hear of every property written by name (descriptions, language files), also of
+// those whose setters do not announce themselves.
+bool Written(const TPropRef& ref, bool ok) {
+  if (ok) {
+    if (auto* p = dynamic_cast<TPersistent*>(ref.Object)) NotifyPropertyChanged(*p, ref.Prop->Name);
+  }
+  return ok;
+}
+
 std::string FormatFloat(double v) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.15g", v);
@@ -342,12 +352,12 @@ bool TrySetStrProp(TObject* obj, std::string_view name, std::string_view value) 
   if (!ref) return false;
   try {
     if (ref->Prop->Kind == TTypeKind::String && ref->Index < 0 && ref->Prop->SetStr) {
-      return ref->Prop->SetStr(*ref->Object, std::string(value));
+      return Written(*ref, ref->Prop->SetStr(*ref->Object, std::string(value)));
     }
     if (TStrings* list = StringsOf(*ref)) {
       if (ref->Index < 0) {
         list->SetText(value);
-        return true;
+        return Written(*ref, true);
       }
       // Lines up to the index are added when missing (bounded, as a guard against absurd
       // indexes).
@@ -356,7 +366,7 @@ bool TrySetStrProp(TObject* obj, std::string_view name, std::string_view value) 
       while (list->Count() <= ref->Index) list->Add(std::string());
       list->Put(ref->Index, std::string(value));
       list->EndUpdate();
-      return true;
+      return Written(*ref, true);
     }
   } catch (const EVclError&) {
     return false;
@@ -378,7 +388,7 @@ bool TrySetOrdProp(TObject* obj, std::string_view name, int64_t value) {
   auto ref = ResolvePropPath(obj, name);
   if (!ref || ref->Index >= 0 || !ref->Prop->SetOrd) return false;
   try {
-    return ref->Prop->SetOrd(*ref->Object, value);
+    return Written(*ref, ref->Prop->SetOrd(*ref->Object, value));
   } catch (const EVclError&) {
     return false;
   }
@@ -398,7 +408,7 @@ bool TrySetFloatProp(TObject* obj, std::string_view name, double value) {
   auto ref = ResolvePropPath(obj, name);
   if (!ref || ref->Index >= 0 || !ref->Prop->SetFloat || !std::isfinite(value)) return false;
   try {
-    return ref->Prop->SetFloat(*ref->Object, value);
+    return Written(*ref, ref->Prop->SetFloat(*ref->Object, value));
   } catch (const EVclError&) {
     return false;
   }
@@ -414,7 +424,7 @@ bool TrySetObjectProp(TObject* obj, std::string_view name, TObject* value) {
   auto ref = ResolvePropPath(obj, name);
   if (!ref || ref->Index >= 0 || !ref->Prop->SetObject) return false;
   try {
-    return ref->Prop->SetObject(*ref->Object, value);
+    return Written(*ref, ref->Prop->SetObject(*ref->Object, value));
   } catch (const EVclError&) {
     return false;
   }
