@@ -205,18 +205,22 @@ void TCodeConverter::ConvertComponent(vcl::TComponent* c) const {
   if (d == 0) return;
 
   if (auto* list = dynamic_cast<vcl::TListView*>(c)) {
-    vcl::TListItems* rows = list->Items();
-    for (int col = 0; col < list->Columns()->Count(); ++col) {
-      vcl::TListColumn* column = list->Columns()->Items(col);
-      column->SetCaption(Convert(d, column->Caption()));
-      for (int r = 0; r < rows->Count(); ++r) {
-        vcl::TListItem* row = rows->Item(r);
-        if (col == 0) {
-          row->SetCaption(Convert(d, row->Caption()));
-        } else if (col - 1 < row->SubItems()->Count()) {
-          row->SubItems()->Put(col - 1, Convert(d, row->SubItems()->Strings(col - 1)));
-        }
+    ConvertListView(list, d);
+  } else if (c->InheritsFrom("TSelectPanel")) {
+    // Its parts follow: the hints go to the editors and buttons, the words to the labels.
+    if (vcl::TStrings* hints = StringsProperty(c, "ChildHints")) {
+      for (int i = 0; i < hints->Count(); ++i) hints->Put(i, Convert(d, hints->Strings(i)));
+    }
+    for (const char* name : {"BeginWords", "FinalWords"}) {
+      if (vcl::TStrings* words = StringsProperty(c, name)) {
+        vcl::TStringList converted;
+        for (int i = 0; i < words->Count(); ++i) converted.Add(Convert(d, words->Strings(i)));
+        vcl::TrySetObjectProp(c, name, &converted);
       }
+    }
+    ConvertStrProp(c, "HintWord", d);
+    if (auto* list = dynamic_cast<vcl::TListView*>(c->FindComponent("ListBox"))) {
+      ConvertListView(list, d);
     }
   } else if (c->InheritsFrom("TCustomTabSet") || c->InheritsFrom("TTabSet")) {
     if (vcl::TStrings* tabs = StringsProperty(c, "Tabs"); tabs && tabs->Count() > 0) {
@@ -245,6 +249,22 @@ void TCodeConverter::ConvertComponent(vcl::TComponent* c) const {
       for (int col = 0; col < grid->ColCount(); ++col) {
         const std::string text = grid->Cells(col, row);
         if (!text.empty()) grid->SetCells(col, row, Convert(d, text));
+      }
+    }
+  }
+}
+
+void TCodeConverter::ConvertListView(vcl::TListView* list, int code) const {
+  vcl::TListItems* rows = list->Items();
+  for (int col = 0; col < list->Columns()->Count(); ++col) {
+    vcl::TListColumn* column = list->Columns()->Items(col);
+    column->SetCaption(Convert(code, column->Caption()));
+    for (int r = 0; r < rows->Count(); ++r) {
+      vcl::TListItem* row = rows->Item(r);
+      if (col == 0) {
+        row->SetCaption(Convert(code, row->Caption()));
+      } else if (col - 1 < row->SubItems()->Count()) {
+        row->SubItems()->Put(col - 1, Convert(code, row->SubItems()->Strings(col - 1)));
       }
     }
   }

@@ -21,6 +21,7 @@
 namespace pxq::vcl {
 class TCustomForm;
 class TFont;
+class TListView;
 }  // namespace pxq::vcl
 
 namespace pxq::i18n {
@@ -80,6 +81,7 @@ class TCodeConverter : public vcl::TComponent {
   void ConvertComponent(vcl::TComponent* component) const;
   void ConvertStrings(vcl::TComponent* component, std::string_view name, int code) const;
   void ConvertStrProp(vcl::TObject* object, std::string_view name, int code) const;
+  void ConvertListView(vcl::TListView* list, int code) const;
 
   std::string systemCodePage_ = "936";
   std::string uiCodePage_ = "936";

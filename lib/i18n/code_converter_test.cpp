@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "lib/controls/select_panel.h"
 #include "lib/i18n/test_support.h"
 #include "platform/os/codepage.h"
 #include "platform/vcl/form.h"
@@ -58,11 +59,19 @@ TEST(TCodeConverter, CreationReadsTheClientConfiguration) {
 TEST(TCodeConverter, AMissingTranslatorLibraryFailsTheCreation) {
   Installation installation("950");
   vcl::TComponent owner(nullptr);
-  try {
-    new TCodeConverter(&owner, "NoSuchTranslator.dll");
-    ADD_FAILURE() << "created";
-  } catch (const TranslatorError& e) {
-    EXPECT_STREQ(e.what(), "Load Library NoSuchTranslator.dll Error!");
+  struct Case {
+    const char *library, *error;
+  } cases[] = {
+      {"NoSuchTranslator.dll", "Load Library NoSuchTranslator.dll Error!"},
+      {"libm.so.6", "Get Library Procedure Address Error!"},  // no conversion procedures
+  };
+  for (const Case& c : cases) {
+    try {
+      new TCodeConverter(&owner, c.library);
+      ADD_FAILURE() << "created with " << c.library;
+    } catch (const TranslatorError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
   }
   EXPECT_EQ(owner.ComponentCount(), 0);
   // Without conversion no translator is needed.
@@ -97,6 +106,11 @@ TEST(TCodeConverter, ConvertTextConvertsTextsAndArraysAndKeepsBlanks) {
       {kGbToBig5, Variant::Null(), Variant::Null()},
       {kGbToBig5, Variant(), Variant()},
       {kGbToBig5, Variant(""), Variant("")},
+      {kGbToBig5,
+       Variant("a\xFF"
+               "b"),
+       Variant("a?b")},                            // not GB2312
+      {kBig5ToGb, Variant("\xA4"), Variant("?")},  // a cut Big5 character
       {kGbToBig5, Variant(VarArray::Of({gb, Variant(inner)}, 1)),
        Variant(VarArray::Of({big5, Variant(innerBig5)}, 1))},
       {kGbToBig5, Variant(table), Variant(tableBig5)},
@@ -240,6 +254,36 @@ TEST(TCodeConverter, WithoutConversionTheFormIsUnchanged) {
   EXPECT_FALSE(f.menu->OwnerDraw());
 }
 
+TEST(TCodeConverter, ConvertFormConvertsASelectionPanelAndItsParts) {
+  Installation installation("950");
+  auto converter = MakeConverter();
+  std::unique_ptr<vcl::TForm> form(vcl::CreateForm<vcl::TForm>(nullptr));
+  auto* panel = new vcl::TSelectPanel(form.get());
+  panel->SetParent(form.get());
+  vcl::TStringList hints{Gb("起始料号"), Gb("开窗")};
+  panel->SetChildHints(&hints);
+  vcl::TStringList begin{Gb("从"), Gb("起始")}, final{Gb("到")};
+  panel->SetBeginWords(&begin);
+  panel->SetFinalWords(&final);
+  panel->SetHintWord(Gb("区间选择"));
+  panel->SetColumnCaptions({Gb("料号"), Gb("品名")});
+  vcl::TListItem* row = panel->Items()->Add();
+  row->SetCaption(Gb("螺丝"));
+  row->SubItems()->Add(Gb("钢制"));
+
+  converter->ConvertForm(form.get());
+  EXPECT_EQ(panel->ChildHints()->ToVector(),
+            (std::vector<std::string>{Big5("起始料號"), Big5("開窗")}));
+  EXPECT_EQ(panel->chkUserChoice->Hint(), Big5("起始料號"));
+  EXPECT_EQ(panel->BeginWords()->ToVector(), (std::vector<std::string>{Big5("從"), Big5("起始")}));
+  EXPECT_EQ(panel->lblBegin->Caption(), Big5("從"));
+  EXPECT_EQ(panel->lblFinal->Caption(), Big5("到"));
+  EXPECT_EQ(panel->HintWord(), Big5("區間選擇"));
+  EXPECT_EQ(panel->ColumnCaptions(), (std::vector<std::string>{Big5("料號"), Big5("品名")}));
+  EXPECT_EQ(panel->Items()->Item(0)->Caption(), Big5("螺絲"));
+  EXPECT_EQ(panel->Items()->Item(0)->SubItems()->Strings(0), Big5("鋼製"));
+}
+
 // The GB2312 level-1 characters (3755) that go to Big5 and come back unchanged one by one.
 std::vector<std::string> RoundTripCharacters(const TCodeConverter& converter) {
   std::vector<std::string> chars;
@@ -267,14 +311,14 @@ TEST(TCodeConverter, FormAndSelectionDataRoundTripThroughBig5) {
   }
   vcl::TForm* form = vcl::CreateForm<vcl::TForm>(nullptr);
   std::unique_ptr<vcl::TForm> owner(form);
-  auto* list = new vcl::TListView(form);
+  auto* panel = new vcl::TSelectPanel(form);
   auto* combo = new vcl::TComboBox(form);
-  list->Columns()->Add();
+  panel->SetColumnCaptions({"code"});
   VarArray data(0, 0, 0, static_cast<int>(texts.size()) - 1);
   for (size_t i = 0; i < texts.size(); ++i) {
     auto* label = new vcl::TLabel(form);
     label->SetCaption(texts[i]);
-    list->Items()->Add()->SetCaption(texts[i]);
+    panel->Items()->Add()->SetCaption(texts[i]);
     combo->Items()->Add(texts[i]);
     data.At(0, static_cast<int>(i)) = texts[i];
   }
@@ -292,7 +336,7 @@ TEST(TCodeConverter, FormAndSelectionDataRoundTripThroughBig5) {
   ASSERT_EQ(labels, texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
     const int n = static_cast<int>(i);
-    EXPECT_EQ(converter->ConvertFromDisplay(list->Items()->Item(n)->Caption()), texts[i]);
+    EXPECT_EQ(converter->ConvertFromDisplay(panel->Items()->Item(n)->Caption()), texts[i]);
     EXPECT_EQ(converter->ConvertFromDisplay(combo->Items()->Strings(n)), texts[i]);
   }
   EXPECT_EQ(converter->ConvertFromDisplay(shown), Variant(data));
