@@ -49,6 +49,9 @@ void TControl::DefineClass(TClassBuilder<TControl>& c) {
   c.Int("Color", &TControl::Color, &TControl::SetColor, &ColorIdents());
   c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
   c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, &CursorIdents());
+  c.Bool("Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D);
+  c.Bool("ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D);
+  c.Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext);
   c.Reference<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
   c.Event("OnClick", &TControl::OnClick);
   c.Event("OnDblClick", &TControl::OnDblClick);

@@ -102,6 +102,13 @@ class TControl : public TComponent {
   void SetColor(TColor color);
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool v);
+  // Settings kept for descriptions and views: the 3-D look and the help topic.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool v) { ctl3D_ = v; }
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool v) { parentCtl3D_ = v; }
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int v) { helpContext_ = v; }
   int Cursor() const { return cursor_; }
   void SetCursor(int c) { cursor_ = c; }
   TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -162,6 +169,9 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
   int cursor_ = 0;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
+  int helpContext_ = 0;
   TPopupMenu* popupMenu_ = nullptr;
   bool mouseCaptured_ = false;
 };

@@ -54,6 +54,7 @@ void TCustomForm::DefineClass(TClassBuilder<TCustomForm>& c) {
   c.Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled);
   c.Int("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
   c.Int("TextHeight", &TCustomForm::TextHeight, &TCustomForm::SetTextHeight);
+  c.Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder);
   c.Event("OnCreate", &TCustomForm::OnCreate);
   c.Event("OnDestroy", &TCustomForm::OnDestroy);
   c.Event("OnShow", &TCustomForm::OnShow);

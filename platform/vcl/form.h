@@ -108,6 +108,8 @@ class TCustomForm : public TWinControl {
   void SetScaled(bool v) { scaled_ = v; }
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+  bool OldCreateOrder() const { return oldCreateOrder_; }
+  void SetOldCreateOrder(bool v) { oldCreateOrder_ = v; }
   int TextHeight() const { return textHeight_; }
   void SetTextHeight(int v) { textHeight_ = v; }
 
@@ -161,6 +163,7 @@ class TCustomForm : public TWinControl {
   bool scaled_ = true;
   int pixelsPerInch_ = 96;
   int textHeight_ = 13;
+  bool oldCreateOrder_ = false;
 };
 
 class TForm : public TCustomForm {

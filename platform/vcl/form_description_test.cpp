@@ -46,6 +46,7 @@ object frmSample: TfrmSample
   ClientWidth = 400
   ClientHeight = 191
   KeyPreview = True
+  OldCreateOrder = False
   Position = poScreenCenter
   BorderIcons = [biMaximize]
   Font.Charset = GB2312_CHARSET
@@ -72,6 +73,7 @@ object frmSample: TfrmSample
         Top = 8
         Width = 85
         MaxLength = 6
+        ImeName = '中文 (简体) - 拼音'
         TabOrder = 0
         OnExit = edCodeExit
       end
@@ -123,6 +125,7 @@ object frmSample: TfrmSample
     Align = alLeft
     Width = 151
     ViewStyle = vsReport
+    IconOptions.AutoArrange = True
     Columns = <
       item
         Caption = '方案名称'
@@ -197,6 +200,10 @@ TEST(FormDescription, ExampleFormIsCreatedFocusedTypedIntoAndClosed) {
   EXPECT_EQ(cbo->Items()->Count(), 2);
   EXPECT_EQ(cbo->Text(), Ansi("按采购日"));
   EXPECT_EQ(list->Columns()->Count(), 2);
+  EXPECT_TRUE(list->IconOptions()->AutoArrange());
+  EXPECT_EQ(GetPropInfo(edCode, "Font")->Type(), "TFont");
+  EXPECT_EQ(GetPropInfo(cbo, "Style")->Type(), "TComboBoxStyle");
+  EXPECT_EQ(GetPropInfo(cbo, "Items")->Type(), "TStrings");
   EXPECT_EQ(GetStrPropByName(list, "Columns[1].Caption"), Ansi("创建时间"));
   EXPECT_EQ(edCode->Font()->Name(), Ansi("宋体"));
   EXPECT_EQ(edCode->Font()->Charset(), GB2312_CHARSET);

@@ -7,6 +7,26 @@
 
 namespace pxq::vcl {
 
+const TEnumInfo& EnumInfoOf(TIconArrangement*) {
+  static const TEnumInfo info{"TIconArrangement", {"iaTop", "iaLeft"}};
+  return info;
+}
+
+PXQ_REGISTER_CLASS(TIconOptions, TPersistent)
+void TIconOptions::DefineClass(TClassBuilder<TIconOptions>& c) {
+  c.Enum("Arrangement", &TIconOptions::Arrangement, &TIconOptions::SetArrangement);
+  c.Bool("AutoArrange", &TIconOptions::AutoArrange, &TIconOptions::SetAutoArrange);
+  c.Bool("WrapText", &TIconOptions::WrapText, &TIconOptions::SetWrapText);
+}
+
+void TIconOptions::Assign(const TPersistent& source) {
+  const auto* o = dynamic_cast<const TIconOptions*>(&source);
+  if (!o) return TPersistent::Assign(source);
+  arrangement_ = o->arrangement_;
+  autoArrange_ = o->autoArrange_;
+  wrapText_ = o->wrapText_;
+}
+
 const TEnumInfo& EnumInfoOf(TViewStyle*) {
   static const TEnumInfo info{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
   return info;
@@ -186,7 +206,7 @@ void TListView::DefineClass(TClassBuilder<TListView>& c) {
   c.Bool("ColumnClick", &TListView::ColumnClick, &TListView::SetColumnClick);
   c.Bool("GridLines", &TListView::GridLines, &TListView::SetGridLines);
   c.Bool("Checkboxes", &TListView::Checkboxes, &TListView::SetCheckboxes);
-  c.Bool("AutoArrange", &TListView::AutoArrange, &TListView::SetAutoArrange);
+  c.Object<TIconOptions>("IconOptions", &TListView::IconOptions);
   c.Reference<TComponent>("LargeImages", &TListView::LargeImages, &TListView::SetLargeImages);
   c.Reference<TComponent>("SmallImages", &TListView::SmallImages, &TListView::SetSmallImages);
   c.Event("OnCompare", &TListView::OnCompare, "TLVCompareEvent");

@@ -115,6 +115,27 @@ class TListItems : public TPersistent {
   std::vector<std::unique_ptr<TListItem>> items_;
 };
 
+enum TIconArrangement : uint8_t { iaTop, iaLeft };
+const TEnumInfo& EnumInfoOf(TIconArrangement*);
+
+// How the icon views lay their icons out.
+class TIconOptions : public TPersistent {
+  PXQ_CLASS(TIconOptions)
+ public:
+  TIconArrangement Arrangement() const { return arrangement_; }
+  void SetArrangement(TIconArrangement a) { arrangement_ = a; }
+  bool AutoArrange() const { return autoArrange_; }
+  void SetAutoArrange(bool v) { autoArrange_ = v; }
+  bool WrapText() const { return wrapText_; }
+  void SetWrapText(bool v) { wrapText_ = v; }
+  void Assign(const TPersistent& source) override;
+
+ private:
+  TIconArrangement arrangement_ = iaTop;
+  bool autoArrange_ = false;
+  bool wrapText_ = true;
+};
+
 enum TViewStyle : uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 const TEnumInfo& EnumInfoOf(TViewStyle*);
 enum TSortType : uint8_t { stNone, stData, stText, stBoth };
@@ -176,8 +197,7 @@ class TListView : public TCustomControl {
   void SetGridLines(bool v) { gridLines_ = v; }
   bool Checkboxes() const { return checkboxes_; }
   void SetCheckboxes(bool v) { checkboxes_ = v; }
-  bool AutoArrange() const { return autoArrange_; }
-  void SetAutoArrange(bool v) { autoArrange_ = v; }
+  TIconOptions* IconOptions() const { return iconOptions_.get(); }
   TComponent* LargeImages() const { return largeImages_; }
   void SetLargeImages(TComponent* images);
   TComponent* SmallImages() const { return smallImages_; }
@@ -231,7 +251,7 @@ class TListView : public TCustomControl {
   bool columnClick_ = true;
   bool gridLines_ = false;
   bool checkboxes_ = false;
-  bool autoArrange_ = false;
+  std::unique_ptr<TIconOptions> iconOptions_ = std::make_unique<TIconOptions>();
   TComponent* largeImages_ = nullptr;
   TComponent* smallImages_ = nullptr;
   TListItem* focusedItem_ = nullptr;

@@ -20,6 +20,13 @@ const TEnumInfo& EnumInfoOf(TEditCharCase*) {
   static const TEnumInfo info{"TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}};
   return info;
 }
+const TEnumInfo& EnumInfoOf(TImeMode*) {
+  static const TEnumInfo info{
+      "TImeMode",
+      {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira", "imSKata",
+       "imKata", "imChinese", "imSHanguel", "imHanguel"}};
+  return info;
+}
 const TEnumInfo& EnumInfoOf(TCheckBoxState*) {
   static const TEnumInfo info{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
   return info;
@@ -105,6 +112,10 @@ void TCustomEdit::DefineClass(TClassBuilder<TCustomEdit>& c) {
   c.Int("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar);
   c.Bool("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect);
   c.Enum("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase);
+  c.Str("ImeName", &TCustomEdit::ImeName, &TCustomEdit::SetImeName);
+  c.Enum("ImeMode", &TCustomEdit::ImeMode, &TCustomEdit::SetImeMode);
+  c.Bool("AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize);
+  c.Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle);
   c.Event("OnChange", &TCustomEdit::OnChange);
 }
 
@@ -424,6 +435,8 @@ void TComboBox::DefineClass(TClassBuilder<TComboBox>& c) {
   c.Bool("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted);
   c.Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount);
   c.Int("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength);
+  c.Str("ImeName", &TComboBox::ImeName, &TComboBox::SetImeName);
+  c.Enum("ImeMode", &TComboBox::ImeMode, &TComboBox::SetImeMode);
   c.Event("OnChange", &TComboBox::OnChange);
   c.Event("OnSelect", &TComboBox::OnSelect);
   c.Event("OnDropDown", &TComboBox::OnDropDown);

@@ -7,6 +7,7 @@
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/control.h"
+#include "platform/vcl/form.h"
 #include "platform/vcl/mask.h"
 
 namespace pxq::vcl {
@@ -55,6 +56,27 @@ class TLabel : public TGraphicControl {
 
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 const TEnumInfo& EnumInfoOf(TEditCharCase*);
+enum TImeMode : uint8_t {
+  imDisable,
+  imClose,
+  imOpen,
+  imDontCare,
+  imSAlpha,
+  imAlpha,
+  imHira,
+  imSKata,
+  imKata,
+  imChinese,
+  imSHanguel,
+  imHanguel
+};
+const TEnumInfo& EnumInfoOf(TImeMode*);
+
+// The input method settings of text controls (kept; the view applies them).
+struct TImeSettings {
+  std::string name;
+  TImeMode mode = imDontCare;
+};
 
 // A one-line text editor. The text, the cursor and the selection are kept by the edit engine
 // that the masked edit uses too (an edit without a mask edits plain text).
@@ -75,6 +97,14 @@ class TCustomEdit : public TWinControl {
   void SetPasswordChar(char c) { passwordChar_ = c; }
   bool AutoSelect() const { return autoSelect_; }
   void SetAutoSelect(bool v) { autoSelect_ = v; }
+  const std::string& ImeName() const { return ime_.name; }
+  void SetImeName(const std::string& n) { ime_.name = n; }
+  TImeMode ImeMode() const { return ime_.mode; }
+  void SetImeMode(TImeMode m) { ime_.mode = m; }
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool v) { autoSize_ = v; }
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle b) { borderStyle_ = b; }
   TEditCharCase CharCase() const { return charCase_; }
   void SetCharCase(TEditCharCase c);
   bool Modified() const { return modified_; }
@@ -104,6 +134,9 @@ class TCustomEdit : public TWinControl {
 
  private:
   bool readOnly_ = false;
+  TImeSettings ime_;
+  bool autoSize_ = true;
+  TFormBorderStyle borderStyle_ = bsSingle;
   char passwordChar_ = 0;
   bool autoSelect_ = true;
   TEditCharCase charCase_ = ecNormal;
@@ -274,7 +307,10 @@ class TComboBox : public TWinControl {
   void SetDropDownCount(int n) { dropDownCount_ = n; }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int n) { maxLength_ = std::max(n, 0); }
-  bool ReadOnly() const { return false; }
+  const std::string& ImeName() const { return ime_.name; }
+  void SetImeName(const std::string& n) { ime_.name = n; }
+  TImeMode ImeMode() const { return ime_.mode; }
+  void SetImeMode(TImeMode m) { ime_.mode = m; }
   // The user picks item `i`: selects it and raises OnChange and OnSelect.
   void SelectItem(int i);
   bool DroppedDown() const { return droppedDown_; }
@@ -294,6 +330,7 @@ class TComboBox : public TWinControl {
   void ItemsChanged();
   std::unique_ptr<TStringList> items_;
   int itemIndex_ = -1;
+  TImeSettings ime_;
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
   int maxLength_ = 0;
