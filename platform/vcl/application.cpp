@@ -197,6 +197,11 @@ TScreen::TScreen()
 
 TScreen::~TScreen() = default;
 
+void TScreen::SetSize(int width, int height) {
+  width_ = std::clamp(width, 1, 100000);
+  height_ = std::clamp(height, 1, 100000);
+}
+
 TCustomForm* TScreen::ActiveForm() const { return Application().ActiveForm(); }
 
 TWinControl* TScreen::ActiveControl() const {

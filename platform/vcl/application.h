@@ -215,12 +215,18 @@ class TScreen {
   TStrings* Fonts() const { return fonts_.get(); }
   TCustomForm* ActiveForm() const;
   TWinControl* ActiveControl() const;
+  // The screen's size in pixels (the headless screen is 1024 x 768; a view sets the real one).
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetSize(int width, int height);
 
  private:
   std::unique_ptr<TFont> hintFont_;
   std::unique_ptr<TFont> menuFont_;
   std::unique_ptr<TFont> iconFont_;
   std::unique_ptr<TStrings> fonts_;
+  int width_ = 1024;
+  int height_ = 768;
 };
 
 TScreen& Screen();

@@ -150,6 +150,12 @@ void TSpeedButton::SetNumGlyphs(int n) {
   Changed("NumGlyphs");
 }
 
+bool TSpeedButton::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !Showing() || !Enabled()) return false;
+  Click();
+  return true;
+}
+
 void TSpeedButton::Click() {
   if (groupIndex_ != 0) {
     if (down_) {

@@ -90,6 +90,7 @@ class TSpeedButton : public TGraphicControl {
   void SetTransparent(bool v) { transparent_ = v; }
   // A click of a grouped button puts it down (or up, when all may be up), then OnClick.
   void Click() override;
+  bool DialogChar(char ch) override;
 
  private:
   void ForEachInGroup(const std::function<void(TSpeedButton*)>& f);

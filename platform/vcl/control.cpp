@@ -182,6 +182,10 @@ void TControl::SetHint(const std::string& hint) {
   Changed("Hint");
 }
 
+bool TControl::ShowHint() const {
+  return parentShowHint_ && parent_ ? parent_->ShowHint() : showHint_;
+}
+
 void TControl::SetShowHint(bool v) {
   showHint_ = v;
   parentShowHint_ = false;
@@ -644,6 +648,10 @@ void TWinControl::WndProc(TMessage& msg) {
       const TShiftState shift = KeyDataToShiftState(msg.LParam);
       msg.Result = 1;
       if (DoKeyDown(key, shift)) return;
+      if (shift.Contains(ssAlt) && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
+        TCustomForm* form = GetParentForm(this);
+        if (form && form->DialogChar(static_cast<char>(key))) return;
+      }
       int mask = 0;
       if (key == VK_TAB) mask = DLGC_WANTTAB;
       if (key == VK_RETURN || key == VK_ESCAPE) mask = DLGC_WANTALLKEYS;
@@ -660,6 +668,11 @@ void TWinControl::WndProc(TMessage& msg) {
       char ch = static_cast<char>(msg.WParam);
       msg.Result = 1;
       if (DoKeyPress(ch)) return;
+      // A control that does not take characters lets them act as accelerators.
+      if (!(DialogCode() & DLGC_WANTCHARS) && static_cast<unsigned char>(ch) > ' ') {
+        TCustomForm* form = GetParentForm(this);
+        if (form && form != this && form->DialogChar(ch)) return;
+      }
       if (Enabled()) DefaultChar(ch);
       msg.Result = 0;
       return;
@@ -679,6 +692,19 @@ void TWinControl::WndProc(TMessage& msg) {
     default:
       TControl::WndProc(msg);
   }
+}
+
+bool IsAccel(char ch, std::string_view caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    return upper(caption[i + 1]) == upper(ch);
+  }
+  return false;
 }
 
 TCustomForm* GetParentForm(const TControl* control) {

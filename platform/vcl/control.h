@@ -89,7 +89,8 @@ class TControl : public TComponent {
 
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
-  bool ShowHint() const { return showHint_; }
+  // With ParentShowHint the parent's setting applies.
+  bool ShowHint() const;
   void SetShowHint(bool v);
   bool ParentShowHint() const { return parentShowHint_; }
   void SetParentShowHint(bool v) { parentShowHint_ = v; }
@@ -120,6 +121,8 @@ class TControl : public TComponent {
 
   // Clicks the control as the user does (raises OnClick and what clicking does).
   virtual void Click();
+  // The accelerator key `ch` ("&S" in a caption) was pressed: true when this control acted.
+  virtual bool DialogChar(char /*ch*/) { return false; }
   virtual void DblClick();
   void BringToFront();
   void SendToBack();
@@ -280,6 +283,9 @@ class TCustomControl : public TWinControl {
  public:
   using TWinControl::TWinControl;
 };
+
+// True when `caption` marks `ch` as its accelerator ("&S", letters without regard to case).
+bool IsAccel(char ch, std::string_view caption);
 
 // The form of a control (nullptr when it is on none).
 TCustomForm* GetParentForm(const TControl* control);

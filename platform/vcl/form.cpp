@@ -197,6 +197,7 @@ void TCustomForm::SetVisible(bool visible) {
   if (visible == Visible()) return;
   if (ComponentState().Contains(csDestroying) && visible) return;
   if (visible) {
+    PlaceByPosition();
     formState_ += fsShowing;
     DoShow();
     formState_ -= fsShowing;
@@ -211,6 +212,28 @@ void TCustomForm::SetVisible(bool visible) {
     if (Application().ActiveForm() == this) Deactivate();
     Application().Notify([&](TModelObserver& o) { o.FormHidden(*this); });
   }
+}
+
+void TCustomForm::PlaceByPosition() {
+  const TControl* around = nullptr;
+  switch (position_) {
+    case poMainFormCenter:
+      around = Application().MainForm();
+      break;
+    case poOwnerFormCenter:
+      around = dynamic_cast<TCustomForm*>(Owner());
+      break;
+    case poScreenCenter:
+    case poDesktopCenter:
+      break;
+    default:
+      return;
+  }
+  if (around == this || (around && !around->Visible())) around = nullptr;
+  const TRect area =
+      around ? around->BoundsRect() : TRect{0, 0, Screen().Width(), Screen().Height()};
+  SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,
+            Width(), Height());
 }
 
 void TCustomForm::Show() {
@@ -358,6 +381,20 @@ bool TCustomForm::DialogKey(Word key, TShiftState shift) {
       return false;
   }
 }
+
+namespace {
+bool OfferDialogChar(TWinControl* parent, char ch) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* c = parent->Controls(i);
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->DialogChar(ch)) return true;
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && OfferDialogChar(w, ch)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool TCustomForm::DialogChar(char ch) { return Enabled() && OfferDialogChar(this, ch); }
 
 void TCustomForm::Notification(TComponent* c, TOperation op) {
   TWinControl::Notification(c, op);

@@ -138,7 +138,15 @@ class TCustomForm : public TWinControl {
   virtual void Deactivate();
   // Tab, Enter, Esc not consumed by the focused control.
   virtual bool DialogKey(Word key, TShiftState shift);
+
+ public:
+  // An accelerator key: offered to the showing, enabled controls in order until one acts.
+  bool DialogChar(char ch);
+
+ protected:
   void SetWindowFocus();
+  // Centres the form as its Position asks, when it is shown.
+  void PlaceByPosition();
 
  private:
   friend class TApplication;

@@ -234,6 +234,7 @@ TEST(FormDescription, ExampleFormIsCreatedFocusedTypedIntoAndClosed) {
     PressKey(f, VK_RETURN);             // the default button
   });
   EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(form->Left(), (1024 - 400) / 2);  // centred on the screen when shown
   EXPECT_EQ(edCode->Text(), "A10012");
   EXPECT_EQ(meDate->EditText(), "2024/05/07");
   EXPECT_EQ(form->log, (std::vector<std::string>{"create", "exit edCode", "ok A10012"}));

@@ -164,6 +164,26 @@ TEST_F(FocusForm, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   EXPECT_EQ(form->ModalResult(), mrCancel);
 }
 
+TEST_F(FocusForm, AcceleratorKeysFocusAndClick) {
+  auto* label = new TLabel(form);
+  label->SetParent(g2);
+  label->SetCaption("&Code");
+  label->SetFocusControl(edC);
+  ok->SetCaption("&Save");
+  int saves = 0;
+  ok->OnClick = [&](TObject*) { ++saves; };
+  form->Show();
+  edA->SetFocus();
+  TypeText(*form, "cs");  // an edit keeps its characters
+  EXPECT_EQ(edA->Text(), "cs");
+  PressKey(*form, 'S', {ssAlt});
+  EXPECT_EQ(saves, 1);
+  EXPECT_EQ(form->ActiveControl(), ok);
+  PressKey(*form, 'C');  // a button does not take characters: the accelerator acts
+  EXPECT_EQ(form->ActiveControl(), edC);
+  EXPECT_EQ(edC->Text(), "");
+}
+
 TEST_F(FocusForm, ScriptedModalSessionTypesAndPressesOk) {
   app->OnNextModal([&](TCustomForm& f) {
     EXPECT_EQ(f.ActiveControl(), edA);

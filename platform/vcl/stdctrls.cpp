@@ -92,6 +92,13 @@ void TLabel::Notification(TComponent* c, TOperation op) {
 
 void TLabel::TextChanged() { AdjustBounds(); }
 
+bool TLabel::DialogChar(char ch) {
+  if (!showAccelChar_ || !focusControl_ || !IsAccel(ch, Caption()) || !focusControl_->CanFocus())
+    return false;
+  focusControl_->SetFocus();
+  return true;
+}
+
 void TLabel::FontChanged() {
   TGraphicControl::FontChanged();
   AdjustBounds();
@@ -331,6 +338,13 @@ void TButtonControl::DefineClass(TClassBuilder<TButtonControl>& c) {
 }
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+bool TButtonControl::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+  SetFocus();
+  if (Focused()) Click();
+  return true;
+}
 
 void TButtonControl::DefaultChar(char ch) {
   if (ch == ' ') Click();

@@ -37,6 +37,8 @@ class TLabel : public TGraphicControl {
   void SetShowAccelChar(bool v) { showAccelChar_ = v; }
   // Sizes the label to its caption (done after every change while AutoSize is on).
   void AdjustBounds();
+  // Its accelerator focuses FocusControl.
+  bool DialogChar(char ch) override;
 
  protected:
   void Notification(TComponent* c, TOperation op) override;
@@ -203,6 +205,8 @@ class TButtonControl : public TWinControl {
   PXQ_CLASS(TButtonControl)
  public:
   explicit TButtonControl(TComponent* owner);
+  // Its accelerator focuses it and, once focused, clicks it.
+  bool DialogChar(char ch) override;
 
  protected:
   // Space clicks the focused button.

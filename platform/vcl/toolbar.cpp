@@ -100,6 +100,12 @@ void TToolButton::Click() {
   TControl::Click();
 }
 
+bool TToolButton::DialogChar(char ch) {
+  if (!IsAccel(ch, Caption()) || !Showing() || !Enabled()) return false;
+  Click();
+  return true;
+}
+
 void TToolButton::DropDown() {
   if (dropdownMenu_) dropdownMenu_->Popup(Left(), Top() + Height());
 }

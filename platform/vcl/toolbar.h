@@ -39,6 +39,7 @@ class TToolButton : public TGraphicControl {
   void SetIndeterminate(bool v) { indeterminate_ = v; }
   // Check buttons toggle (grouped ones go down), then OnClick.
   void Click() override;
+  bool DialogChar(char ch) override;
   // The arrow of a drop-down button: shows its menu.
   void DropDown();
   // A button added to a tool bar goes after its last button.
