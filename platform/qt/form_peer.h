@@ -1,0 +1,51 @@
+// The peer of a form: a top-level window with the form's main menu above its client area.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/qt/peer.h"
+#include "platform/vcl/form.h"
+#include "platform/vcl/menus.h"
+
+class QMenuBar;
+class QMenu;
+
+namespace pxq::qt {
+
+class FormPeer : public Peer {
+ public:
+  FormPeer(QtView& view, vcl::TCustomForm& form);
+  ~FormPeer() override;
+
+  vcl::TCustomForm& Form() const { return form_; }
+  QWidget* ChildHost() const override { return client_; }
+  // Shows the window (modal when the form is) and hides it.
+  void ShowWindow();
+  void HideWindow();
+  // A menu item of the form changed or goes away: the menu bar is emptied now and rebuilt
+  // after the current event.
+  void MenuChanged();
+  // Clicks on the menu bar stay with Qt; the rest goes to the form in client coordinates.
+  bool Mouse(QMouseEvent& event, QPoint pos) override;
+
+ protected:
+  void SyncContent() override;
+  void SyncGeometry() override;
+
+ private:
+  void RebuildMenu();
+  int MenuHeight() const;
+
+  vcl::TCustomForm& form_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  bool menuPending_ = false;
+};
+
+// Fills `menu` with the sub-items of `root`; choosing an item clicks it in the model.
+void FillMenu(QtView& view, QMenu& menu, vcl::TMenuItem& root, const vcl::TFont& font);
+
+// The standard peers, registered by the view.
+void RegisterStandardPeers();
+
+}  // namespace pxq::qt

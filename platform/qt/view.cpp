@@ -1,0 +1,226 @@
+#include "platform/qt/view.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <vector>
+
+#include "platform/qt/backend.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/form_peer.h"
+#include "platform/qt/input.h"
+#include "platform/vcl/input.h"
+#include "platform/vcl/menus.h"
+
+namespace pxq::qt {
+
+QtView::QtView() {
+  LoadFontAliases();
+  RegisterStandardPeers();
+  previousBackend_ = vcl::Application().SetBackend(std::make_unique<QtBackend>(*this));
+  vcl::Application().AddObserver(this);
+  qApp->installEventFilter(this);
+  // Forms shown before the view existed get their windows now.
+  for (vcl::TCustomForm* form : vcl::Application().Forms()) {
+    if (form->Visible()) FormShown(*form);
+  }
+}
+
+QtView::~QtView() {
+  qApp->removeEventFilter(this);
+  vcl::Application().RemoveObserver(this);
+  vcl::Application().SetBackend(std::move(previousBackend_));
+  peers_.clear();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget* QtView::WindowOf(const vcl::TCustomForm& form) const {
+  FormPeer* peer = FormPeerOf(form);
+  return peer ? peer->Widget() : nullptr;
+}
+
+Peer* QtView::PeerOf(const vcl::TControl& control) const {
+  auto it = peers_.find(&control);
+  return it == peers_.end() ? nullptr : it->second.get();
+}
+
+FormPeer* QtView::FormPeerOf(const vcl::TCustomForm& form) const {
+  return dynamic_cast<FormPeer*>(PeerOf(form));
+}
+
+FormPeer* QtView::FormPeerOfWindow(const QWidget* window) const {
+  for (const auto& [control, peer] : peers_) {
+    if (peer->Widget() == window) return dynamic_cast<FormPeer*>(peer.get());
+  }
+  return nullptr;
+}
+
+Peer* QtView::PeerOfWidget(QWidget* widget) const {
+  for (; widget; widget = widget->parentWidget()) {
+    for (const auto& [control, peer] : peers_) {
+      if (peer->Widget() == widget) return peer.get();
+    }
+    if (widget->isWindow()) break;
+  }
+  return nullptr;
+}
+
+bool QtView::SaveScreenshot(const vcl::TCustomForm& form, const std::string& pngFile) const {
+  QWidget* window = WindowOf(form);
+  if (!window) return false;
+  return window->grab().save(QString::fromStdString(pngFile), "PNG");
+}
+
+// --- Model to view -------------------------------------------------------------------------
+
+void QtView::Build(vcl::TControl& control) {
+  if (PeerOf(control)) return;
+  QWidget* host = nullptr;
+  if (vcl::TWinControl* parent = control.Parent()) {
+    Peer* parentPeer = PeerOf(*parent);
+    if (!parentPeer) return;
+    host = parentPeer->ChildHost();
+  } else if (!dynamic_cast<vcl::TCustomForm*>(&control)) {
+    return;
+  }
+  std::unique_ptr<Peer> peer = CreatePeer(*this, control);
+  if (!peer || !peer->Widget()) return;
+  if (host) peer->Widget()->setParent(host);
+  Peer* p = peer.get();
+  peers_[&control] = std::move(peer);
+  p->Sync({});
+  if (auto* w = dynamic_cast<vcl::TWinControl*>(&control)) {
+    for (int i = 0; i < w->ControlCount(); ++i) Build(*w->Controls(i));
+  }
+  // Later siblings lie above earlier ones, as in the model.
+  if (host) p->Widget()->raise();
+}
+
+void QtView::Remove(vcl::TControl& control) {
+  if (auto* w = dynamic_cast<vcl::TWinControl*>(&control)) {
+    for (int i = 0; i < w->ControlCount(); ++i) Remove(*w->Controls(i));
+  }
+  peers_.erase(&control);
+}
+
+void QtView::ComponentDestroying(vcl::TComponent& c) {
+  if (auto* control = dynamic_cast<vcl::TControl*>(&c)) {
+    Remove(*control);
+    return;
+  }
+  if (auto* item = dynamic_cast<vcl::TMenuItem*>(&c)) {
+    if (auto* form = dynamic_cast<vcl::TCustomForm*>(item->Owner())) {
+      if (FormPeer* peer = FormPeerOf(*form)) peer->MenuChanged();
+    }
+  }
+}
+
+void QtView::ParentChanged(vcl::TControl& c, vcl::TWinControl*) {
+  Remove(c);
+  Build(c);
+}
+
+void QtView::PropertyChanged(vcl::TPersistent& object, std::string_view property) {
+  if (auto* item = dynamic_cast<vcl::TMenuItem*>(&object)) {
+    if (auto* form = dynamic_cast<vcl::TCustomForm*>(item->Owner())) {
+      if (FormPeer* peer = FormPeerOf(*form)) peer->MenuChanged();
+    }
+    return;
+  }
+  auto* control = dynamic_cast<vcl::TControl*>(&object);
+  if (!control) return;
+  Peer* peer = PeerOf(*control);
+  if (!peer) return;
+  if (property == "ZOrder") {
+    if (vcl::TWinControl* parent = control->Parent()) {
+      for (int i = 0; i < parent->ControlCount(); ++i) {
+        if (Peer* sibling = PeerOf(*parent->Controls(i))) sibling->Widget()->raise();
+      }
+    }
+    return;
+  }
+  peer->Sync(property);
+}
+
+void QtView::FormShown(vcl::TCustomForm& form) {
+  Build(form);
+  if (FormPeer* peer = FormPeerOf(form)) {
+    peer->ShowWindow();
+    SyncFocus(form);
+  }
+}
+
+void QtView::FormHidden(vcl::TCustomForm& form) {
+  if (FormPeer* peer = FormPeerOf(form)) peer->HideWindow();
+}
+
+void QtView::FocusChanged(vcl::TCustomForm& form, vcl::TWinControl*) { SyncFocus(form); }
+
+void QtView::SyncFocus(vcl::TCustomForm& form) {
+  FormPeer* formPeer = FormPeerOf(form);
+  if (!formPeer || !form.Visible()) return;
+  vcl::TWinControl* focused = form.ActiveControl();
+  Peer* peer = focused ? PeerOf(*focused) : nullptr;
+  QWidget* widget = peer ? peer->Widget() : formPeer->Widget();
+  if (widget && QApplication::focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
+  if (peer) peer->AfterInput();
+}
+
+void QtView::InputDone() {
+  vcl::Application().ProcessMessages();
+  if (vcl::TCustomForm* form = vcl::Application().ActiveForm()) SyncFocus(*form);
+}
+
+// --- View to model -------------------------------------------------------------------------
+
+bool QtView::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget) return false;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+      return FeedKeyEvent(widget, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      return FeedMouseEvent(widget, event);
+    default:
+      return false;
+  }
+}
+
+bool QtView::FeedKeyEvent(QWidget* receiver, QEvent* event) {
+  if (QApplication::activePopupWidget()) return false;  // an open drop-down list or menu
+  FormPeer* formPeer = FormPeerOfWindow(receiver->window());
+  if (!formPeer) return false;
+  vcl::TCustomForm& form = formPeer->Form();
+  if (event->type() == QEvent::InputMethod) {
+    FeedText(form, static_cast<QInputMethodEvent*>(event)->commitString());
+  } else {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const vcl::Word vk = VirtualKey(*key);
+    const vcl::TShiftState shift = ShiftOf(key->modifiers());
+    if (event->type() == QEvent::KeyPress) {
+      FeedKeyDown(form, vk, shift, key->text());
+    } else {
+      FeedKeyUp(form, vk, shift);
+    }
+  }
+  InputDone();
+  return true;
+}
+
+bool QtView::FeedMouseEvent(QWidget* receiver, QEvent* event) {
+  Peer* peer = PeerOfWidget(receiver);
+  if (!peer || !peer->Widget()) return false;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint pos = peer->Widget()->mapFromGlobal(mouse->globalPosition().toPoint());
+  const bool used = peer->Mouse(*mouse, pos);
+  InputDone();
+  return used;
+}
+
+}  // namespace pxq::qt
