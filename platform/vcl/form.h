@@ -141,7 +141,7 @@ class TCustomForm : public TWinControl {
 
  public:
   // An accelerator key: offered to the showing, enabled controls in order until one acts.
-  bool DialogChar(char ch);
+  bool DialogChar(char ch) override;
 
  protected:
   void SetWindowFocus();
