@@ -32,7 +32,7 @@ vcl::TObject* ObjectProperty(vcl::TObject* object, std::string_view name,
 // The type name of an enumeration property, or empty.
 std::string EnumType(vcl::TObject* object, std::string_view name) {
   const vcl::TPropInfo* prop = vcl::GetPropInfo(object, name);
-  return prop && prop->Kind == vcl::TTypeKind::Enumeration ? prop->TypeName : std::string();
+  return prop && prop->Kind == vcl::TTypeKind::Enumeration ? prop->Type() : std::string();
 }
 
 // The selected item of a combo box, kept across a change that may lose it.
@@ -194,7 +194,7 @@ void TCodeConverter::ConvertComponent(vcl::TComponent* c) const {
     vcl::SetPropText(c, "Style", "lbOwnerDrawFixed");
   }
   if (const vcl::TPropInfo* prop = vcl::GetPropInfo(c, "Panels");
-      prop && prop->TypeName == "TStatusPanels" && prop->GetObject) {
+      prop && prop->Type() == "TStatusPanels" && prop->GetObject) {
     if (auto* panels = dynamic_cast<vcl::TCollection*>(prop->GetObject(*c))) {
       for (int i = 0; i < panels->Count(); ++i) ConvertStrProp(panels->Items(i), "Text", mode);
     }
