@@ -92,6 +92,7 @@ std::unique_ptr<TApplicationBackend> TApplication::SetBackend(
 bool TApplication::PostMessage(HWND handle, uint32_t msg, WPARAM wParam, LPARAM lParam) {
   if (!FindControl(handle)) return false;
   queue_.push_back({handle, TMessage{msg, wParam, lParam, 0}});
+  backend_->MessagePosted();
   return true;
 }
 

@@ -85,6 +85,8 @@ class TApplicationBackend {
   virtual void RunModal(TCustomForm& form) = 0;
   // Size of a text in a font, in pixels.
   virtual TSize TextExtent(const TFont& font, std::string_view text);
+  // A message was queued: a view's event loop arranges for ProcessMessages to run soon.
+  virtual void MessagePosted() {}
 };
 
 // The backend without a screen: every box shown is recorded and answered from the scripted
