@@ -176,6 +176,7 @@ void TCodeConverter::ConvertForm(vcl::TCustomForm* form) const {
   for (int i = 0; i < form->ComponentCount(); ++i) ConvertComponent(form->Components(i));
 }
 
+// Fonts, texts, lists, styles and status panels that the component publishes.
 void TCodeConverter::ConvertComponent(vcl::TComponent* c) const {
   const int mode = uiConvertMode_;
   ApplyFont(mode, dynamic_cast<vcl::TFont*>(ObjectProperty(c, "Font", "TFont")));
@@ -200,6 +201,13 @@ void TCodeConverter::ConvertComponent(vcl::TComponent* c) const {
     }
   }
 
+  ConvertByKind(c);
+}
+
+// What a kind of control holds beyond its published texts: converted with the interface mode
+// when it is a direction; only menus change for the other modes.
+void TCodeConverter::ConvertByKind(vcl::TComponent* c) const {
+  const int mode = uiConvertMode_;
   if (auto* menu = dynamic_cast<vcl::TMenu*>(c)) menu->SetOwnerDraw(true);
   const int d = mode == kBig5ToGb || mode == kGbToBig5 ? mode : 0;
   if (d == 0) return;

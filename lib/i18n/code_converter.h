@@ -79,6 +79,7 @@ class TCodeConverter : public vcl::TComponent {
 
  private:
   void ConvertComponent(vcl::TComponent* component) const;
+  void ConvertByKind(vcl::TComponent* component) const;
   void ConvertStrings(vcl::TComponent* component, std::string_view name, int code) const;
   void ConvertStrProp(vcl::TObject* object, std::string_view name, int code) const;
   void ConvertListView(vcl::TListView* list, int code) const;
