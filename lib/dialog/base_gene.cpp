@@ -35,10 +35,10 @@ TfrmBaseGene::TfrmBaseGene(TComponent* owner) : TNTForm(owner) {
 }
 
 TfrmBaseGene::~TfrmBaseGene() {
+  // The owned components are gone by now: MainMidas closed its socket when it was freed (an
+  // in-process server had none to close).
   ClientDataSet1->Close();
   CounterObject = ValidatorObject = LookupObject = Variant();
-  // An in-process server was never reached through a socket, so there is none to close.
-  if (!localServer_) MainMidas->Close();
   ServerObject = Variant();
   HostApp = Variant();
 }

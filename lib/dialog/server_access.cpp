@@ -229,10 +229,12 @@ std::string TfrmBaseGene::PickDate(const std::string& text, bool yearMonth) {
 // --- Help ------------------------------------------------------------------------------------
 
 std::string TfrmBaseGene::HelpTopic(std::string_view code) {
-  if (code.size() < 5) return {};
+  if (code.size() < 4) return {};
   const char fourth = code[3];
+  const bool byFifth = fourth == 'A' || fourth == 'M';
+  if (byFifth && code.size() < 5) return {};
   std::string topic = fourth == 'A' ? "6" : fourth == 'M' ? "8" : "1";
-  const char kindLetter = (fourth == 'A' || fourth == 'M') ? code[4] : fourth;
+  const char kindLetter = byFifth ? code[4] : fourth;
   if (kindLetter == 'B')
     topic += "3";
   else if (kindLetter == 'R')

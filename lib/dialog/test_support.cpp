@@ -70,6 +70,10 @@ Environment::Environment(std::string_view uiCodePage, std::string_view serverAdd
 
 Environment::~Environment() { RegisterAutoClass(boundary::host::kAppServerClass, nullptr); }
 
+FakeHost::~FakeHost() {
+  for (const auto& object : {app, counter, validator, lookup}) object->ClearCalls();
+}
+
 Variant HostParams(int highBound) {
   std::vector<Variant> all{"796", "C01", "DS1", Variant(77), Variant(u"extra")};
   all.resize(static_cast<size_t>(highBound + 1));

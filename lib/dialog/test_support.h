@@ -33,6 +33,11 @@ class Installation {
 // PXQR07, a counter, a phrase, a date and lookup rows.
 struct FakeHost {
   FakeHost();
+  // The objects' call records may hold the host itself (the lookup window is handed it), so
+  // they are dropped to break the cycle.
+  ~FakeHost();
+  FakeHost(const FakeHost&) = delete;
+  FakeHost& operator=(const FakeHost&) = delete;
   Variant App() const { return Variant(std::static_pointer_cast<AutoObject>(app)); }
   static Variant Of(const std::shared_ptr<ScriptedObject>& object) {
     return Variant(std::static_pointer_cast<AutoObject>(object));
