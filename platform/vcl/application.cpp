@@ -222,24 +222,6 @@ void TApplication::AddObserver(TModelObserver* observer) {
 
 void TApplication::RemoveObserver(TModelObserver* observer) { std::erase(observers_, observer); }
 
-TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
-  TMessageBoxRequest r;
-  r.Text = std::string(text);
-  r.Type = type;
-  r.Buttons = buttons;
-  r.Caption = Application().Title();
-  return Application().Backend().ShowMessageBox(r);
-}
-
-void ShowMessage(std::string_view text) {
-  TMessageBoxRequest r;
-  r.Text = std::string(text);
-  r.Type = mtCustom;
-  r.Buttons = {mbOK};
-  r.Caption = Application().Title();
-  Application().Backend().ShowMessageBox(r);
-}
-
 bool PostMessage(HWND handle, uint32_t msg, WPARAM wParam, LPARAM lParam) {
   return Application().PostMessage(handle, msg, wParam, lParam);
 }

@@ -73,6 +73,9 @@ struct TMessageBoxRequest {
   TMsgDlgType Type = mtInformation;
   TMsgDlgButtons Buttons;
   TModalResult DefaultResult = mrOk;  // the answer of the default button
+  // The font the box shows its text in (empty name: the view's default).
+  std::string FontName;
+  int FontCharset = 1;
 };
 
 // What a view does for the model: show message boxes and run modal loops. The headless
@@ -236,7 +239,8 @@ TScreen& Screen();
 // The application object of the process.
 TApplication& Application();
 
-// The standard message dialog: text, type and buttons; the answer is a modal result.
+// The standard message dialog: text, type and buttons; the answer is a modal result. Both
+// build the dialog with CreateMessageDialog (dialogs.h).
 TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons,
                         int helpContext = 0);
 void ShowMessage(std::string_view text);

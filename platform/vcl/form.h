@@ -81,7 +81,7 @@ class TCustomForm : public TWinControl {
   bool CanFocus() const override;
   void Show();
   void Hide();
-  TModalResult ShowModal();
+  virtual TModalResult ShowModal();
   // Asks to close: OnCloseQuery, then OnClose with its action (hide, free, minimize, none).
   // A modal form gets ModalResult mrCancel and ends its modal loop.
   void Close();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/dialogs.h"
 #include "platform/vcl/headless_test.h"
 #include "platform/vcl/input.h"
 #include "platform/vcl/stdctrls.h"
@@ -305,6 +306,20 @@ TEST(Messages, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
   EXPECT_EQ(app->Boxes()[2].Request.Caption, "Title");
   EXPECT_EQ(app->Boxes()[2].Request.Type, mtConfirmation);
   EXPECT_EQ(app->Boxes()[2].Request.Buttons, (TMsgDlgButtons{mbYes, mbNo}));
+  EXPECT_EQ(app->Boxes()[0].Request.Caption, "Confirm");
+
+  // A dialog built first can be changed before it is shown.
+  std::unique_ptr<TMessageForm> dialog(CreateMessageDialog("Text", mtWarning, {mbOK, mbCancel}));
+  ASSERT_NE(FindComponent<TButton>(dialog.get(), "Cancel"), nullptr);
+  EXPECT_EQ(FindComponent<TButton>(dialog.get(), "Cancel")->ModalResult(), mrCancel);
+  dialog->SetCaption("Title of the form");
+  dialog->Font()->SetName("SimSun");
+  dialog->Message()->SetCaption("Text      ");
+  app->AnswerNext(mrCancel);
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(app->Boxes()[3].Request.Caption, "Title of the form");
+  EXPECT_EQ(app->Boxes()[3].Request.Text, "Text      ");
+  EXPECT_EQ(app->Boxes()[3].Request.FontName, "SimSun");
 }
 
 TEST(Observer, ViewsFollowShowingFocusAndPropertyChanges) {

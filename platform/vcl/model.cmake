@@ -14,7 +14,7 @@ pxq_library(pxq_vcl
           ${PXQ_VCL_DIR}/stdclasses.cpp ${PXQ_VCL_DIR}/input.cpp
           ${PXQ_VCL_DIR}/buttons.cpp ${PXQ_VCL_DIR}/extctrls.cpp ${PXQ_VCL_DIR}/pagecontrol.cpp
           ${PXQ_VCL_DIR}/listview.cpp ${PXQ_VCL_DIR}/toolbar.cpp ${PXQ_VCL_DIR}/spin.cpp
-          ${PXQ_VCL_DIR}/grids.cpp
+          ${PXQ_VCL_DIR}/grids.cpp ${PXQ_VCL_DIR}/dialogs.cpp
   LIBS ${PXQ_VCL_LIBS})
 
 pxq_test(pxq_vcl_test
