@@ -172,6 +172,14 @@ void TCodeConverter::ConvertForm(vcl::TCustomForm* form) const {
   if (systemCodePage_ == "950") form->SetCaption(GbToBig5(form->Caption()));
   ConvertStrProp(form, "Hint", mode);
   ConvertStrProp(form, "ButtonHint", mode);
+  vcl::TScreen& screen = vcl::Screen();
+  for (vcl::TFont* font : {screen.IconFont(), screen.HintFont(), screen.MenuFont()}) {
+    ApplyFont(mode, font);
+  }
+  // Hints take the new font once their display is switched off and back on.
+  const bool showHint = vcl::Application().ShowHint();
+  vcl::Application().SetShowHint(false);
+  vcl::Application().SetShowHint(showHint);
   if (mode == 0) return;
   for (int i = 0; i < form->ComponentCount(); ++i) ConvertComponent(form->Components(i));
 }

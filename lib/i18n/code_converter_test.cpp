@@ -198,9 +198,15 @@ struct SampleForm {
 
 TEST(TCodeConverter, ConvertFormForABig5Interface) {
   Installation installation("950");  // on a 936 system: mode 2
+  testing::ScopedScreenFonts screenFonts;
   auto converter = MakeConverter();
   SampleForm f(Gb);
   converter->ConvertForm(f.form.get());
+  for (vcl::TFont* font : testing::ScopedScreenFonts::Fonts()) {
+    EXPECT_EQ(font->Name(), "SimSun");
+    EXPECT_EQ(font->Charset(), vcl::CHINESEBIG5_CHARSET);
+  }
+  EXPECT_TRUE(vcl::Application().ShowHint());
 
   EXPECT_EQ(f.form->Caption(), Gb("采购计划"));  // only a 950 system converts the caption
   EXPECT_EQ(f.label->Caption(), Big5("料號"));
@@ -228,6 +234,7 @@ TEST(TCodeConverter, ConvertFormForABig5Interface) {
 TEST(TCodeConverter, ConvertFormForAGbInterfaceOnABig5System) {
   pxq::testing::ScopedCodePage codePage(950);
   Installation installation("936");  // mode 4
+  testing::ScopedScreenFonts screenFonts;
   auto converter = MakeConverter();
   SampleForm f(Gb);
   converter->ConvertForm(f.form.get());
@@ -245,6 +252,7 @@ TEST(TCodeConverter, ConvertFormForAGbInterfaceOnABig5System) {
 
 TEST(TCodeConverter, WithoutConversionTheFormIsUnchanged) {
   Installation installation("936");
+  testing::ScopedScreenFonts screenFonts;
   auto converter = MakeConverter();
   SampleForm f(Gb);
   converter->ConvertForm(f.form.get());
@@ -256,6 +264,7 @@ TEST(TCodeConverter, WithoutConversionTheFormIsUnchanged) {
 
 TEST(TCodeConverter, ConvertFormConvertsASelectionPanelAndItsParts) {
   Installation installation("950");
+  testing::ScopedScreenFonts screenFonts;
   auto converter = MakeConverter();
   std::unique_ptr<vcl::TForm> form(vcl::CreateForm<vcl::TForm>(nullptr));
   auto* panel = new vcl::TSelectPanel(form.get());
@@ -298,6 +307,7 @@ std::vector<std::string> RoundTripCharacters(const TCodeConverter& converter) {
 
 TEST(TCodeConverter, FormAndSelectionDataRoundTripThroughBig5) {
   Installation installation("950");
+  testing::ScopedScreenFonts screenFonts;
   auto converter = MakeConverter();
   const std::vector<std::string> chars = RoundTripCharacters(*converter);
   ASSERT_GE(chars.size(), 3700u);

@@ -135,6 +135,7 @@ std::string Big5(std::string_view utf8) {
 
 TEST(ComponentKinds, ConverterHandlesControlsKnownByClassName) {
   testing::Installation installation("950");
+  testing::ScopedScreenFonts screenFonts;
   TCodeConverter converter(nullptr, NTLANGUAGE_LIBRARY);
   std::unique_ptr<vcl::TForm> form(vcl::CreateForm<vcl::TForm>(nullptr));
   auto* tabs = new TTabSet(form.get());

@@ -25,6 +25,18 @@ Installation::Installation(std::string_view uiCodePage, std::string_view profile
 
 std::string Installation::Folder() const { return dir_.path().string() + "/"; }
 
+ScopedScreenFonts::ScopedScreenFonts() {
+  for (size_t i = 0; i < 3; ++i) saved_[i].Assign(*Fonts()[i]);
+}
+
+ScopedScreenFonts::~ScopedScreenFonts() {
+  for (size_t i = 0; i < 3; ++i) Fonts()[i]->Assign(saved_[i]);
+}
+
+std::array<vcl::TFont*, 3> ScopedScreenFonts::Fonts() {
+  return {vcl::Screen().IconFont(), vcl::Screen().HintFont(), vcl::Screen().MenuFont()};
+}
+
 PXQ_REGISTER_CLASS(TfrmLangBase, vcl::TForm)
 PXQ_REGISTER_CLASS(TfrmLangSample, TfrmLangBase)
 void TfrmLangBase::DefineClass(vcl::TClassBuilder<TfrmLangBase>&) {}

@@ -3,6 +3,7 @@
 // TfrmLangBase <- TfrmLangSample that those files translate.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,20 @@ class Installation {
  private:
   pxq::testing::TempDir dir_;
   pxq::testing::ScopedEnv registry_;
+};
+
+// Keeps the screen's fonts as they were (converting a form changes them for the process).
+class ScopedScreenFonts {
+ public:
+  ScopedScreenFonts();
+  ~ScopedScreenFonts();
+  ScopedScreenFonts(const ScopedScreenFonts&) = delete;
+  ScopedScreenFonts& operator=(const ScopedScreenFonts&) = delete;
+  // The icon, hint and menu fonts.
+  static std::array<vcl::TFont*, 3> Fonts();
+
+ private:
+  vcl::TFont saved_[3];
 };
 
 class TfrmLangBase : public vcl::TForm {
