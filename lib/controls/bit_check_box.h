@@ -65,7 +65,7 @@ class TBitCheckBox : public TCustomControl {
   void Click() override;
   // The caption's accelerator: true when `key` is it (the box is then focused and, once
   // focused, toggled without OnClick).
-  bool DialogChar(char key);
+  bool DialogChar(char key) override;
 
   // What a view paints now.
   TBitCheckBoxPaint PaintLayout() const;

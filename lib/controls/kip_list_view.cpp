@@ -21,7 +21,7 @@ const std::string& TKipListView::CellText(const TListItem* item, int column) {
 }
 
 TRowKey TKipListView::KeyOf(const TListItem* item) const {
-  return {CellText(item, order_.SortColumn), item->Caption(), CellText(item, 1)};
+  return MakeRowKey(CellText(item, order_.SortColumn), item->Caption(), CellText(item, 1));
 }
 
 void TKipListView::SetRowOrder(const TRowOrder& order) {
@@ -45,20 +45,24 @@ void TKipListView::PadRows(int subItems) {
   }
 }
 
+TListItem* TKipListView::AppendItem(std::vector<std::string>&& values, int subItems) {
+  TListItem* item = Items()->Add();
+  item->SetCaption(std::move(values[0]));
+  TStrings* sub = item->SubItems();
+  for (size_t i = 1; i < values.size(); ++i) sub->Add(std::move(values[i]));
+  while (sub->Count() < subItems) sub->Add(std::string());
+  return item;
+}
+
 bool TKipListView::AddRow(const std::vector<std::string>& values) {
   if (values.empty()) return false;
   try {
     AddColumnsUpTo(static_cast<int>(values.size()));
-    if (Updating() && batchStart_ < 0) batchStart_ = Items()->Count();
-    TListItem* item = Items()->Add();
-    item->SetCaption(values[0]);
-    TStrings* sub = item->SubItems();
-    for (size_t i = 1; i < values.size(); ++i) sub->Add(values[i]);
-    const int count = static_cast<int>(values.size()) - 1;
     if (Updating()) {
-      batchSubItems_ = std::max(batchSubItems_, count);
+      staged_.push_back(values);
       return true;
     }
+    AppendItem(std::vector<std::string>(values), 0);
     SortRows();
     int most = 0;
     for (int i = 0; i < Items()->Count(); ++i) {
@@ -76,16 +80,13 @@ bool TKipListView::AddRow(const std::vector<std::string>& values) {
 void TKipListView::ClearRows() { Items()->Clear(); }
 
 void TKipListView::BeginUpdate() {
-  if (batchDepth_++ == 0) {
-    batchStart_ = -1;
-    batchSubItems_ = 0;
-  }
+  if (batchDepth_++ == 0) staged_.clear();
   TListView::BeginUpdate();
 }
 
 void TKipListView::EndUpdate() {
   if (batchDepth_ == 0) return;
-  if (--batchDepth_ == 0 && batchStart_ >= 0) {
+  if (--batchDepth_ == 0 && !staged_.empty()) {
     try {
       ApplyBatch();
     } catch (...) {
@@ -137,36 +138,53 @@ void TKipListView::AutoSizeColumns() {
   }
 }
 
-// Orders the rows added in the batch as adding them one at a time would have: every row is
-// padded to the most sub-items any row had, the rows that remain are put in their final order
-// (moved into place by one stable sort on their final position, kept for the sort in the
-// rows' Data) and the others, gathered at the end, are deleted from the end.
+// Orders the rows of the batch as adding them one at a time would have. Every row is padded
+// to the most sub-items any row had. When the rows already there stay as they are, the added
+// rows that remain are appended in their final order; otherwise all are appended, put in their
+// final order by one stable sort on their final position (kept for the sort in the rows'
+// Data), and the rows that go away, gathered at the end, are deleted from the end.
 void TKipListView::ApplyBatch() {
-  const int count = Items()->Count();
-  const int existing = std::min(batchStart_, count);
-  batchStart_ = -1;
-  int most = batchSubItems_;
+  std::vector<std::vector<std::string>> staged = std::move(staged_);
+  staged_.clear();
+  const int existing = Items()->Count();
+  int most = 0;
   for (int i = 0; i < existing; ++i) most = std::max(most, Items()->Item(i)->SubItems()->Count());
+  for (const auto& row : staged) most = std::max(most, static_cast<int>(row.size()) - 1);
   PadRows(most);
 
-  std::vector<TListItem*> rows(static_cast<size_t>(count));
-  std::vector<TRowKey> keys(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    rows[static_cast<size_t>(i)] = Items()->Item(i);
-    keys[static_cast<size_t>(i)] = KeyOf(rows[static_cast<size_t>(i)]);
+  static const std::string empty;
+  auto stagedText = [&](const std::vector<std::string>& row, int column) -> const std::string& {
+    return column < static_cast<int>(row.size()) ? row[static_cast<size_t>(column)] : empty;
+  };
+  std::vector<TRowKey> keys;
+  keys.reserve(static_cast<size_t>(existing) + staged.size());
+  for (int i = 0; i < existing; ++i) keys.push_back(KeyOf(Items()->Item(i)));
+  for (const auto& row : staged) {
+    keys.push_back(MakeRowKey(stagedText(row, order_.SortColumn), row[0], stagedText(row, 1)));
   }
   const std::vector<int> plan = PlanAddedRows(order_, keys, existing);
   keys.clear();
 
-  bool inPlace = static_cast<int>(plan.size()) == count;
-  for (size_t p = 0; inPlace && p < plan.size(); ++p) inPlace = plan[p] == static_cast<int>(p);
-  if (!inPlace) {
+  bool existingKept = static_cast<int>(plan.size()) >= existing;
+  for (int p = 0; existingKept && p < existing; ++p)
+    existingKept = plan[static_cast<size_t>(p)] == p;
+  if (existingKept) {
+    for (size_t p = static_cast<size_t>(existing); p < plan.size(); ++p) {
+      AppendItem(std::move(staged[static_cast<size_t>(plan[p] - existing)]), most);
+    }
+  } else {
+    const int count = existing + static_cast<int>(staged.size());
+    std::vector<TListItem*> rows;
+    rows.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < existing; ++i) rows.push_back(Items()->Item(i));
+    for (auto& row : staged) rows.push_back(AppendItem(std::move(row), most));
     // Final position of each row; rows that go away follow in their present order.
-    std::vector<void*> data(static_cast<size_t>(count));
     std::vector<intptr_t> position(static_cast<size_t>(count), -1);
-    for (size_t p = 0; p < plan.size(); ++p)
+    for (size_t p = 0; p < plan.size(); ++p) {
       position[static_cast<size_t>(plan[p])] = static_cast<intptr_t>(p);
+    }
     intptr_t next = static_cast<intptr_t>(plan.size());
+    std::vector<void*> data(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
       TListItem* row = rows[static_cast<size_t>(i)];
       data[static_cast<size_t>(i)] = row->Data();
@@ -180,8 +198,9 @@ void TKipListView::ApplyBatch() {
           return x < y ? -1 : (x > y ? 1 : 0);
         },
         0);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
       rows[static_cast<size_t>(i)]->SetData(data[static_cast<size_t>(i)]);
+    }
     for (int i = count - 1; i >= static_cast<int>(plan.size()); --i) Items()->Delete(i);
   }
   if (columnsAutoSize_) AutoSizeColumns();

@@ -3,9 +3,9 @@
 // the same number of sub-items, the rows are kept in the order of TRowOrder (sorted, repeated
 // captions dropped) and the columns follow the width of their texts.
 //
-// Many rows are added at once between BeginUpdate and EndUpdate: AddRow then only appends,
-// and EndUpdate orders, removes and sizes once, with the same result as adding the rows one
-// at a time.
+// Many rows are added at once between BeginUpdate and EndUpdate: AddRow then only collects
+// them, and EndUpdate orders, removes and sizes once, with the same result as adding the rows
+// one at a time.
 #pragma once
 
 #include <string>
@@ -52,12 +52,12 @@ class TKipListView : public TListView {
   void PadRows(int subItems);
   TRowKey KeyOf(const TListItem* item) const;
   void ApplyBatch();
+  TListItem* AppendItem(std::vector<std::string>&& values, int subItems);
 
   TRowOrder order_;
   bool columnsAutoSize_ = true;
   int batchDepth_ = 0;
-  int batchStart_ = -1;    // rows before the batch's first added row
-  int batchSubItems_ = 0;  // most sub-items of a row added in the batch
+  std::vector<std::vector<std::string>> staged_;  // rows added in the batch, in order
 };
 
 }  // namespace pxq::vcl

@@ -97,7 +97,7 @@ TEST(KipListViewBatchTest, BatchKeepsRowDataAndNestedBatchesApplyOnce) {
   list.AddRow({"z"});
   list.AddRow({"a"});
   list.EndUpdate();
-  EXPECT_EQ(Rows(list), (Table{{"m"}, {"z"}, {"a"}})) << "still collecting";
+  EXPECT_EQ(Rows(list), (Table{{"m"}})) << "still collecting";
   list.AddRow({"m"});
   list.EndUpdate();
   EXPECT_EQ(Rows(list), (Table{{"a"}, {"m"}, {"z"}}));

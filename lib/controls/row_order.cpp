@@ -104,7 +104,22 @@ bool SameCaption(std::string_view a, std::string_view b, TCheckDuplicate mode) {
   }
 }
 
+TRowKey MakeRowKey(std::string_view sort, std::string_view caption, std::string_view first) {
+  // Shorter texts sort first, so missing bytes count as the lowest byte: a prefix that differs
+  // orders the texts as the whole comparison does.
+  uint64_t prefix = 0;
+  for (size_t i = 0; i < 8; ++i) {
+    const unsigned char c = i < sort.size() ? Fold(static_cast<unsigned char>(sort[i])) : 0;
+    prefix = (prefix << 8) | c;
+  }
+  return {sort, caption, first, prefix};
+}
+
 int CompareRows(const TRowOrder& order, const TRowKey& a, const TRowKey& b) {
+  if (a.SortPrefix != b.SortPrefix) {
+    const int result = a.SortPrefix < b.SortPrefix ? -1 : 1;
+    return order.Ascending ? result : -result;
+  }
   int result = CompareRowText(a.Sort, b.Sort);
   if (result == 0) {
     if (order.SortColumn == 0) {

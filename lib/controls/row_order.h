@@ -38,7 +38,9 @@ struct TRowKey {
   std::string_view Sort;
   std::string_view Caption;
   std::string_view First;
+  uint64_t SortPrefix = 0;  // the first 8 bytes of Sort as compared, for a quick first look
 };
+TRowKey MakeRowKey(std::string_view sort, std::string_view caption, std::string_view first);
 
 // Compares two rows: the sort column, then caption and first sub-item in the order that the
 // sort column gives (0: caption, first; 1: first, caption; c >= 2: c, caption, first); the
