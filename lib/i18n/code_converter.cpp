@@ -295,6 +295,10 @@ vcl::TModalResult TCodeConverter::ShowMessageDialog(std::string_view text, vcl::
   if (uiCodePage_ == "936" || systemCodePage_ == "936") request.Text += "      ";
   request.Type = type;
   request.Buttons = buttons;
+  vcl::TFont font;
+  ApplyFont(uiConvertMode_, &font);
+  request.FontName = font.Name();
+  request.FontCharset = font.Charset();
   if (auto* form = dynamic_cast<vcl::TCustomForm*>(Owner())) {
     if (form->WindowState() == vcl::wsMinimized) form->SetWindowState(vcl::wsNormal);
     request.Caption = form->Caption();

@@ -372,6 +372,8 @@ TEST(TCodeConverter, ShowMessageDialog) {
   const vcl::TMessageBoxRequest& box = app->Boxes()[0].Request;
   EXPECT_EQ(box.Text, "Delete?      ");  // blanks after the text on a 936 interface
   EXPECT_EQ(box.Caption, "Plan");
+  EXPECT_EQ(box.FontName, "SimSun");
+  EXPECT_EQ(box.FontCharset, vcl::GB2312_CHARSET);
   EXPECT_EQ(box.Type, vcl::mtConfirmation);
   EXPECT_EQ(box.Buttons, (vcl::TMsgDlgButtons{vcl::mbYes, vcl::mbNo}));
   EXPECT_EQ(form->WindowState(), vcl::wsNormal);
@@ -382,6 +384,7 @@ TEST(TCodeConverter, ShowMessageDialog) {
   unowned->ShowMessageDialog("x", vcl::mtInformation, {vcl::mbOK});
   EXPECT_EQ(app->Boxes().back().Request.Text, "x");
   EXPECT_EQ(app->Boxes().back().Request.Caption, "");
+  EXPECT_EQ(app->Boxes().back().Request.FontCharset, vcl::CHINESEBIG5_CHARSET);
 }
 
 }  // namespace
