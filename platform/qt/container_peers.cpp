@@ -1,7 +1,6 @@
 // Peers of the containers (panel, group box, page control and tab sheet, tool bar), of the
 // other plain controls, and the registration of every standard peer.
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,19 +87,47 @@ class PanelPeer : public Peer {
   CaptionFrame* frame_;
 };
 
+// A group box as the platform draws it: an etched frame whose top line runs through the
+// middle of the caption.
+class GroupFrame : public QWidget {
+ public:
+  QString caption;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect frame = rect().adjusted(0, top, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (caption.isEmpty()) return;
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(text, Qt::AlignCenter, caption);
+  }
+};
+
 class GroupBoxPeer : public Peer {
  public:
   GroupBoxPeer(QtView& view, vcl::TGroupBox& box) : Peer(view, box), box_(box) {
-    group_ = new QGroupBox;
+    group_ = new GroupFrame;
     SetWidget(group_);
   }
 
  protected:
-  void SyncContent() override { group_->setTitle(ShownCaption(*box_.Font(), box_.Caption())); }
+  void SyncContent() override {
+    group_->caption = ShownCaption(*box_.Font(), box_.Caption());
+    group_->update();
+  }
 
  private:
   vcl::TGroupBox& box_;
-  QGroupBox* group_;
+  GroupFrame* group_;
 };
 
 class BevelPeer : public Peer {
