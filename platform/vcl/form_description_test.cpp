@@ -11,6 +11,7 @@
 #include "platform/vcl/headless_test.h"
 #include "platform/vcl/input.h"
 #include "platform/vcl/listview.h"
+#include "platform/vcl/menus.h"
 #include "platform/vcl/pagecontrol.h"
 #include "platform/vcl/stdctrls.h"
 
@@ -121,8 +122,26 @@ object frmSample: TfrmSample
       TabOrder = 1
     end
   end
+  object muOperation: TPopupMenu
+    object miOpen: TMenuItem
+      Caption = '开启(&O)'
+    end
+    object miView: TMenuItem
+      Caption = 'View'
+      object miLarge: TMenuItem
+        Caption = '大型图标(&G)'
+        Checked = True
+        RadioItem = True
+      end
+      object miSmall: TMenuItem
+        Caption = '小型图标(&M)'
+        RadioItem = True
+      end
+    end
+  end
   object lstCondition: TListView
     Align = alLeft
+    PopupMenu = muOperation
     Width = 151
     ViewStyle = vsReport
     IconOptions.AutoArrange = True
@@ -201,6 +220,15 @@ TEST(FormDescription, ExampleFormIsCreatedFocusedTypedIntoAndClosed) {
   EXPECT_EQ(cbo->Text(), Ansi("按采购日"));
   EXPECT_EQ(list->Columns()->Count(), 2);
   EXPECT_TRUE(list->IconOptions()->AutoArrange());
+  auto* menu = FindComponent<TPopupMenu>(form, "muOperation");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(list->PopupMenu(), menu);
+  ASSERT_EQ(menu->Items()->Count(), 2);
+  TMenuItem* view = menu->Items()->Items(1);
+  ASSERT_EQ(view->Count(), 2);
+  EXPECT_EQ(menu->FindItem(Ansi("小型图标(&M)")), view->Items(1));
+  view->Items(1)->SetChecked(true);  // radio items of a group: one is checked
+  EXPECT_FALSE(view->Items(0)->Checked());
   EXPECT_EQ(GetPropInfo(edCode, "Font")->Type(), "TFont");
   EXPECT_EQ(GetPropInfo(cbo, "Style")->Type(), "TComboBoxStyle");
   EXPECT_EQ(GetPropInfo(cbo, "Items")->Type(), "TStrings");

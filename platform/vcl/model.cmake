@@ -21,6 +21,7 @@ pxq_test(pxq_vcl_test
   SOURCES ${PXQ_VCL_DIR}/component_test.cpp ${PXQ_VCL_DIR}/properties_test.cpp
           ${PXQ_VCL_DIR}/form_test.cpp ${PXQ_VCL_DIR}/form_description_test.cpp
           ${PXQ_VCL_DIR}/stdctrls_test.cpp ${PXQ_VCL_DIR}/listview_test.cpp
+          ${PXQ_VCL_DIR}/classes_test.cpp
   LIBS pxq_vcl pxq_testing)
 
 pxq_fuzzer(fuzz_form_description SOURCES ${PXQ_VCL_DIR}/form_description_fuzz.cpp LIBS pxq_vcl)

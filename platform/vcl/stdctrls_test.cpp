@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "platform/os/codepage.h"
 #include "platform/vcl/buttons.h"
 #include "platform/vcl/form.h"
+#include "platform/vcl/grids.h"
 #include "platform/vcl/headless_test.h"
 #include "platform/vcl/input.h"
 #include "platform/vcl/spin.h"
@@ -190,6 +192,43 @@ TEST_F(Controls, SpinEditKeepsItsValueWithinTheLimits) {
   EXPECT_EQ(se->Value(), 6);
   TypeText(*form, "x");  // not a digit
   EXPECT_EQ(se->Text(), "6");
+}
+
+TEST_F(Controls, StringGridKeepsCellsInsideItsBounds) {
+  auto* grid = Add<TStringGrid>();
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  grid->SetCells(2, 2, "corner");
+  grid->SetCells(3, 0, "outside");
+  EXPECT_EQ(grid->Cells(2, 2), "corner");
+  EXPECT_EQ(grid->Cells(3, 0), "");
+  grid->SetColWidths(1, 120);
+  EXPECT_EQ(grid->ColWidths(1), 120);
+  EXPECT_EQ(grid->ColWidths(0), grid->DefaultColWidth());
+  grid->SetFixedCols(5);  // fixed columns stay fewer than all columns
+  EXPECT_EQ(grid->FixedCols(), 2);
+  grid->SetFixedCols(1);
+  grid->SetColCount(2);  // shrinking drops what no longer fits
+  EXPECT_EQ(grid->Cells(2, 2), "");
+  grid->SetColCount(3);
+  EXPECT_EQ(grid->Cells(2, 2), "");
+
+  int vetoed = 0;
+  grid->OnSelectCell = [&](TObject*, int col, int, bool& can) {
+    can = col != 2;
+    vetoed += !can;
+  };
+  grid->SetOptions(grid->Options() + goTabs + goEditing);
+  form->Show();
+  grid->SetFocus();
+  EXPECT_EQ(grid->Col(), 1);
+  PressKey(*form, VK_TAB);  // the next cell is refused: the grid moves on to the next row
+  EXPECT_EQ(vetoed, 1);
+  EXPECT_EQ(grid->Row(), 2);
+  TypeText(*form, "ab");
+  EXPECT_EQ(grid->Cells(grid->Col(), grid->Row()), "ab");
+  grid->SetRowCount(std::numeric_limits<int>::max());
+  EXPECT_EQ(grid->RowCount(), TStringGrid::kMaxCount);
 }
 
 TEST_F(Controls, BitBtnKindGivesItsRole) {
