@@ -334,7 +334,7 @@ class Reader {
       if (lex.IsWord("object") || lex.IsWord("inherited") || lex.IsWord("inline")) {
         ReadObject(lex, c, depth + 1);
       } else {
-        ReadProperty(lex, c, c);
+        ReadProperty(lex, c);
       }
     }
     lex.Take();
@@ -349,7 +349,7 @@ class Reader {
   }
 
   // Name = value
-  void ReadProperty(Lexer& lex, TObject* obj, TComponent* component) {
+  void ReadProperty(Lexer& lex, TObject* obj) {
     const int line = lex.Peek().line;
     std::string path = lex.ExpectIdent();
     lex.Expect('=');
@@ -360,7 +360,6 @@ class Reader {
     }
     auto ref = ResolvePropPath(obj, path);
     if (!ref) lex.Fail("property " + path + " does not exist");
-    (void)component;
     const TPropInfo& p = *ref->Prop;
     const Token& t = lex.Peek();
     bool ok = false;
@@ -475,7 +474,7 @@ class Reader {
         TCollectionItem* item = collection->Add();
         while (!lex.IsWord("end")) {
           if (lex.Peek().kind == Tok::End) lex.Fail("end expected");
-          ReadProperty(lex, item, nullptr);
+          ReadProperty(lex, item);
         }
         lex.Take();
       }
