@@ -164,6 +164,19 @@ TEST(TfrmBaseGene, ProgramCodeFromTheLibraryName) {
   }
 }
 
+TEST(TfrmBaseGene, AStandAloneProgramCreatesItsOwnHost) {
+  Environment env;
+  RegisterAutoClass("VantorWorkCenter.Manager",
+                    [&] { return std::static_pointer_cast<AutoObject>(env.host.app); });
+  auto form = NewDialog(env.host, false);
+  form->SetModulePath("/tmp/PXQR07CT.exe");
+  form->SetHostApp(Variant());
+  EXPECT_TRUE(form->InitFromHost(HostParams()));
+  RegisterAutoClass("VantorWorkCenter.Manager", nullptr);
+  EXPECT_EQ(form->ProgramName(), os::Ansi("采购计划表"));
+  EXPECT_EQ(form->CompanyName(), os::Ansi("示范公司"));
+}
+
 TEST(TfrmBaseGene, ProgramRegister) {
   {
     Environment env("437");

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "lib/controls/labelled_edits.h"
+#include "lib/controls/select_panel.h"
 #include "platform/vcl/buttons.h"
 #include "platform/vcl/form.h"
 
@@ -75,6 +77,23 @@ TEST(DisabledImage, ButtonsWithOneImageGetTheDisabledOneBesideIt) {
   EXPECT_EQ(two->NumGlyphs(), 2);
   EXPECT_TRUE(none->Glyph().Empty());
   EXPECT_EQ(none->NumGlyphs(), 1);
+}
+
+TEST(DisabledImage, ControlsThatOwnLookupButtons) {
+  std::unique_ptr<TForm> form(CreateForm<TForm>(nullptr));
+  auto* panel = new TSelectPanel(form.get());
+  TSpeedButton* parts[] = {panel->btnBegin, panel->btnFinal, panel->btnList, panel->btnDelete,
+                           panel->btnClear};
+  for (TSpeedButton* b : parts) b->SetGlyph(SquareGlyph(clWhite));
+  auto* edit = new TNtBtnDBEdit(form.get());
+  edit->Button()->SetGlyph(SquareGlyph(clWhite));
+
+  AddDisabledImages(panel);
+  AddDisabledImages(edit);
+  // The three lookup buttons of the panel; its delete and clear buttons keep one image.
+  const int expected[] = {2, 2, 2, 1, 1};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(parts[i]->NumGlyphs(), expected[i]) << parts[i]->Name();
+  EXPECT_EQ(edit->Button()->NumGlyphs(), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "lib/boundary/host_calls.h"
 #include "lib/dialog/base_gene.h"
 #include "lib/dialog/message_text.h"
+#include "platform/vcl/font.h"
 
 namespace pxq::dialog {
 
@@ -64,6 +65,10 @@ TModalResult TfrmBaseGene::ShowDialog(std::string_view text, TMsgDlgType type,
   request.Caption = Caption();
   request.Type = type;
   request.Buttons = buttons;
+  TFont font;
+  i18n::TCodeConverter::ApplyFont(UIConvertMode(), &font);
+  request.FontName = font.Name();
+  request.FontCharset = font.Charset();
   const TModalResult result = Application().Backend().ShowMessageBox(request);
   // No control may stay pressed by the click that led to the message.
   if (TWinControl* active = ActiveControl()) PostMessage(active->Handle(), WM_LBUTTONUP);

@@ -29,6 +29,8 @@ TEST_F(MessageCatalogue, RaisedMessagesAreRecordedAndShownByKind) {
   EXPECT_EQ(Boxes()[0].Request.Buttons, TMsgDlgButtons{mbOK});
   EXPECT_EQ(Boxes()[0].Request.Caption, "PXQR07");
   EXPECT_EQ(Boxes()[0].Request.Text, "E000038 ");
+  EXPECT_EQ(Boxes()[0].Request.FontName, "SimSun");  // the converter's display font
+  EXPECT_EQ(Boxes()[0].Request.FontCharset, GB2312_CHARSET);
   EXPECT_EQ(env.host.app->LastArgs("GetMessage"), (Args{Variant("E"), Variant("000038")}));
 
   // Accumulated messages always offer OK alone, whatever the kind.
