@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
 #include <vector>
@@ -217,10 +218,29 @@ bool QtView::FeedMouseEvent(QWidget* receiver, QEvent* event) {
   Peer* peer = PeerOfWidget(receiver);
   if (!peer || !peer->Widget()) return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
-  const QPoint pos = peer->Widget()->mapFromGlobal(mouse->globalPosition().toPoint());
+  const QPoint global = mouse->globalPosition().toPoint();
+  const QPoint pos = peer->Widget()->mapFromGlobal(global);
+  vcl::TControl& control = peer->Control();
+  const vcl::HWND form = control.ParentForm() ? control.ParentForm()->Handle() : 0;
   const bool used = peer->Mouse(*mouse, pos);
   InputDone();
+  if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton &&
+      vcl::FindControl(form) && PeerOf(control) == peer) {
+    ShowPopupMenu(control, global);
+  }
   return used;
+}
+
+void QtView::ShowPopupMenu(vcl::TControl& control, QPoint global) {
+  // The pop-up menu of the control or of the nearest parent that has one.
+  vcl::TPopupMenu* popup = nullptr;
+  for (vcl::TControl* c = &control; c && !popup; c = c->Parent()) popup = c->PopupMenu();
+  if (!popup || !popup->AutoPopup()) return;
+  popup->SetPopupComponent(&control);
+  popup->Popup(global.x(), global.y());
+  QMenu menu;
+  FillMenu(*this, menu, *popup->Items(), *control.Font());
+  if (!menu.isEmpty()) menu.exec(global);
 }
 
 }  // namespace pxq::qt

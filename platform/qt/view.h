@@ -9,7 +9,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+#include <QPoint>
 #include <map>
 #include <memory>
 #include <string>
@@ -63,6 +63,7 @@ class QtView : public QObject, public vcl::TModelObserver {
   void SyncFocus(vcl::TCustomForm& form);
   bool FeedKeyEvent(QWidget* receiver, QEvent* event);
   bool FeedMouseEvent(QWidget* receiver, QEvent* event);
+  void ShowPopupMenu(vcl::TControl& control, QPoint global);
 
   std::map<const vcl::TControl*, std::unique_ptr<Peer>> peers_;
   std::unique_ptr<vcl::TApplicationBackend> previousBackend_;

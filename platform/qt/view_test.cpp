@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -261,6 +262,24 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   EXPECT_TRUE(tree->topLevelItem(1)->isSelected());
   EXPECT_FALSE(tree->topLevelItem(0)->isSelected());
 
+  // A right click shows the control's pop-up menu; choosing an item clicks it in the model.
+  auto* popup = new TPopupMenu(f.form);
+  auto* removeRow = new TMenuItem(f.form);
+  removeRow->SetCaption(Ansi("删除"));
+  removeRow->OnClick = [&](TObject*) { f.events.push_back("remove"); };
+  popup->Items()->Add(removeRow);
+  f.list->SetPopupMenu(popup);
+  QString popupText;
+  QTimer::singleShot(0, [&] {
+    if (auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      popupText = shown->actions().value(0)->text();
+      shown->actions().value(0)->trigger();
+      shown->close();
+    }
+  });
+  QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, row.center());
+  EXPECT_EQ(popupText, QString::fromUtf8("删除"));
+
   // The combo box picks with the keyboard in the model.
   f.combo->SetFocus();
   QTest::keyClick(window->focusWidget(), Qt::Key_Down);
@@ -287,7 +306,7 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   f.ok->SetEnabled(false);
   EXPECT_FALSE(W(view, f.ok)->isEnabled());
 
-  EXPECT_EQ(f.events, (std::vector<std::string>{"F1", "F2", "check", "speed", "page"}));
+  EXPECT_EQ(f.events, (std::vector<std::string>{"F1", "F2", "check", "speed", "remove", "page"}));
 
   // A screenshot of the form.
   testing::TempDir dir;
