@@ -260,5 +260,25 @@ TEST(ServerAccess, SelectionPanelLookups) {
   EXPECT_EQ(env.app->Boxes().back().Request.Type, mtError);
 }
 
+// A Big5 interface on a GB2312 database: once the form is converted, texts from the server are
+// shown in Big5 and texts sent to it go back to GB2312; catalogue texts are always converted.
+TEST(ServerAccess, Big5InterfaceConvertsTextsBothWays) {
+  Environment env("950");
+  auto form = NewDialog(env.host);
+  ASSERT_TRUE(form->NtConverter->HasTranslator());
+  const std::string gbCompany = os::Ansi("示范公司");
+  const std::string big5Company = *os::WideToMultiByte(950, u"示範公司");
+  EXPECT_EQ(form->GetSetting("NTQ002"), gbCompany);
+  form->ConvertOnce();
+  EXPECT_EQ(form->GetSetting("NTQ002"), big5Company);
+
+  Variant result;
+  form->CheckCode("INVMB", "01", Variant(big5Company), false, result);
+  EXPECT_EQ(env.host.validator->LastArgs("CheckValue")[3], Variant(gbCompany));
+
+  env.host.app->Returns("GetMessage", Variant(os::Utf8ToWide("找不到资料")));
+  EXPECT_EQ(form->GetMessageText("I", "000008"), *os::WideToMultiByte(950, u"找不到資料"));
+}
+
 }  // namespace
 }  // namespace pxq::dialog
