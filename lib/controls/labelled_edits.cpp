@@ -299,6 +299,11 @@ void TDBLabel::Refresh() {
   }
 }
 
+void TDBLabel::Loaded() {
+  TLabel::Loaded();
+  Refresh();
+}
+
 void TDBLabel::Notification(TComponent* c, TOperation op) {
   TLabel::Notification(c, op);
   if (op == opRemove && c == control_) control_ = nullptr;

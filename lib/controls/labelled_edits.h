@@ -158,6 +158,8 @@ class TDBLabel : public TLabel {
   void SetGap(uint8_t g);
   // Caption from the control's data field (when it has one), then alignment.
   void Refresh();
+  // Aligns once the description is read and the label has its size.
+  void Loaded() override;
 
  protected:
   void Notification(TComponent* c, TOperation op) override;
