@@ -73,7 +73,9 @@ bool TfrmBaseGene::InitFromHost(const Variant& params) {
 
     const int high =
         params.IsArray() && params.Array().DimCount() == 1 ? params.Array().High() : -1;
-    HostWindow = high >= 3 ? static_cast<boundary::WindowHandle>(params.Array()[3].ToInt()) : 0;
+    // A host without a window of its own passes nothing there.
+    const Variant window = high >= 3 ? params.Array()[3] : Variant();
+    HostWindow = window.IsBlank() ? 0 : static_cast<boundary::WindowHandle>(window.ToInt());
     if (high >= 4) {
       HostExtra = params.Array()[4];
     } else {

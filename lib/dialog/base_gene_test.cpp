@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "lib/boundary/host_calls.h"
 #include "lib/dialog/test_support.h"
 #include "platform/automation/classes.h"
 #include "platform/os/codepage.h"
@@ -44,6 +45,10 @@ TEST(TfrmBaseGene, InitialisesFromTheHostWithAnInProcessServer) {
   EXPECT_EQ(form->MainMidas->Port(), 211);
   EXPECT_EQ(form->MainMidas->SocketsOpened(), 0);
 
+  // The settings are read once.
+  form->GetSetting("");
+  EXPECT_EQ(env.host.counter->CallCount("GetSysInfo"), 1);
+
   // Initialisation happens once.
   EXPECT_FALSE(form->InitFromHost(Variant(VarArray::Of({"x", "y", "z", 1, 2}))));
   EXPECT_EQ(form->CompanyCode(), "C01");
@@ -80,6 +85,16 @@ TEST(TfrmBaseGene, RemoteServerWithoutTransportIsReportedAndClosesTheDialog) {
   EXPECT_EQ(env.app->Boxes()[0].Request.Type, mtError);
   EXPECT_EQ(Application().PendingMessages(), 1u);  // the close request
   EXPECT_EQ(env.serversCreated, 0);
+}
+
+TEST(TfrmBaseGene, UnregisteredServerClass) {
+  Environment env;
+  RegisterAutoClass(boundary::host::kAppServerClass, nullptr);
+  auto form = NewDialog(env.host, false);
+  EXPECT_FALSE(form->InitFromHost(HostParams()));
+  EXPECT_EQ(form->MessageIds(), "E;-1; E;000006; ");
+  EXPECT_NE(form->MessageTexts().find(boundary::host::kAppServerClass), std::string::npos);
+  EXPECT_TRUE(form->LocalServer());
 }
 
 TEST(TfrmBaseGene, RemoteServerThroughTheSocketTransport) {
@@ -124,8 +139,10 @@ TEST(TfrmBaseGene, DialogOfAnotherProgram) {
 
 TEST(TfrmBaseGene, BadHostInputIsRecordedNotRaised) {
   Environment env;
-  for (const Variant& params : {Variant(), Variant("796"), Variant(VarArray(0, 1, 0, 4)),
-                                Variant(VarArray::Of({"796", "C01"}))}) {
+  for (const Variant& params :
+       {Variant(), Variant("796"), Variant(VarArray(0, 1, 0, 4)),
+        Variant(VarArray::Of({"796", "C01"})),
+        Variant(VarArray::Of({"796", "C01", "DS1", Variant(u"window"), Variant()}))}) {
     SCOPED_TRACE(params.Dump());
     auto form = NewDialog(env.host, false);
     bool ok = true;
