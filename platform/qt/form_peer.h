@@ -31,6 +31,8 @@ class FormPeer : public Peer {
  protected:
   void SyncContent() override;
   void SyncGeometry() override;
+  // The window comes and goes with the form's show and hide notifications.
+  void SyncVisible() override {}
 
  private:
   void RebuildMenu();

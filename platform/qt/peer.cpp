@@ -62,7 +62,7 @@ void Peer::Sync(std::string_view property) {
   ++syncing_;
   const bool all = property.empty();
   if (all || property == "Bounds") SyncGeometry();
-  if (all || property == "Visible") widget_->setVisible(control_.Visible());
+  if (all || property == "Visible") SyncVisible();
   if (all || property == "Enabled") widget_->setEnabled(control_.Enabled());
   if (all || property == "Font" || property == "Color") {
     widget_->setFont(ToQFont(*control_.Font()));
@@ -79,6 +79,8 @@ void Peer::Sync(std::string_view property) {
 void Peer::SyncGeometry() {
   widget_->setGeometry(control_.Left(), control_.Top(), control_.Width(), control_.Height());
 }
+
+void Peer::SyncVisible() { widget_->setVisible(control_.Visible()); }
 
 void Peer::SyncColor() {
   QPalette palette = widget_->palette();

@@ -55,6 +55,7 @@ class Peer {
   // Colours: by default the control's Color fills the widget's background.
   virtual void SyncColor();
   virtual void SyncGeometry();
+  virtual void SyncVisible();
   // The mouse event as the platform's mouse message to the control.
   void FeedMouse(const QMouseEvent& event, QPoint pos);
   // True while Sync runs (signals of the widget are then not input).

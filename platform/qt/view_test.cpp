@@ -340,8 +340,11 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
   // The user answers the box with "No", then the OK click ends the session.
   QString boxText;
   int boxButtons = 0;
-  QTimer::singleShot(
-      0, [&] { QTest::mouseClick(W(view, ok), Qt::LeftButton, {}, Center(W(view, ok))); });
+  bool modalWindow = false;
+  QTimer::singleShot(0, [&] {
+    modalWindow = view.WindowOf(*form)->isVisible() && view.WindowOf(*form)->isModal();
+    QTest::mouseClick(W(view, ok), Qt::LeftButton, {}, Center(W(view, ok)));
+  });
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -354,6 +357,7 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
   });
   timer.start(10);
   EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_TRUE(modalWindow);
   EXPECT_EQ(answer, mrNo);
   EXPECT_EQ(boxText, QString::fromUtf8("确实要删除此方案吗？"));
   EXPECT_EQ(boxButtons, 2);
