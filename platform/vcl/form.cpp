@@ -1,6 +1,7 @@
 #include "platform/vcl/form.h"
 
 #include "platform/vcl/form_description.h"
+#include "platform/vcl/menus.h"
 #include "platform/vcl/stdctrls.h"
 
 namespace pxq::vcl {
@@ -55,6 +56,7 @@ void TCustomForm::DefineClass(TClassBuilder<TCustomForm>& c) {
   c.Int("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
   c.Int("TextHeight", &TCustomForm::TextHeight, &TCustomForm::SetTextHeight);
   c.Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder);
+  c.Reference<TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
   c.Event("OnCreate", &TCustomForm::OnCreate);
   c.Event("OnDestroy", &TCustomForm::OnDestroy);
   c.Event("OnShow", &TCustomForm::OnShow);
@@ -396,9 +398,18 @@ bool OfferDialogChar(TWinControl* parent, char ch) {
 
 bool TCustomForm::DialogChar(char ch) { return Enabled() && OfferDialogChar(this, ch); }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) menu_->RemoveFreeNotification(this);
+  menu_ = menu;
+  if (menu) menu->FreeNotification(this);
+  Changed("Menu");
+}
+
 void TCustomForm::Notification(TComponent* c, TOperation op) {
   TWinControl::Notification(c, op);
   if (op == opRemove && c) {
+    if (c == menu_) menu_ = nullptr;
     if (c == activeControl_) activeControl_ = nullptr;
     if (c == focused_) focused_ = nullptr;
   }

@@ -16,6 +16,7 @@
 namespace pxq::vcl {
 
 class TButtonControl;
+class TMainMenu;
 
 enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 const TEnumInfo& EnumInfoOf(TCloseAction*);
@@ -108,6 +109,9 @@ class TCustomForm : public TWinControl {
   void SetScaled(bool v) { scaled_ = v; }
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+  // The form's menu bar.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
   bool OldCreateOrder() const { return oldCreateOrder_; }
   void SetOldCreateOrder(bool v) { oldCreateOrder_ = v; }
   int TextHeight() const { return textHeight_; }
@@ -172,6 +176,7 @@ class TCustomForm : public TWinControl {
   int pixelsPerInch_ = 96;
   int textHeight_ = 13;
   bool oldCreateOrder_ = false;
+  TMainMenu* menu_ = nullptr;
 };
 
 class TForm : public TCustomForm {
