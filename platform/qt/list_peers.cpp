@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <functional>
 
 #include "platform/qt/form_peer.h"
 #include "platform/qt/text.h"
@@ -24,18 +25,39 @@ void SetViewColors(QWidget& widget, const vcl::TControl& control) {
   widget.setPalette(palette);
 }
 
-// The combo box: Qt shows the drop-down list; the item the user picks is picked in the model.
+// A combo box that tells when its list drops down and closes up.
+class DropDownComboBox : public QComboBox {
+ public:
+  std::function<void(bool)> droppedDown;
+
+  void showPopup() override {
+    if (droppedDown) droppedDown(true);
+    QComboBox::showPopup();
+  }
+  void hidePopup() override {
+    QComboBox::hidePopup();
+    if (droppedDown) droppedDown(false);
+  }
+};
+
+// The combo box: Qt shows the drop-down list (after the model's OnDropDown, which may fill
+// it); the item the user picks is picked in the model.
 class ComboBoxPeer : public Peer {
  public:
   ComboBoxPeer(QtView& view, vcl::TComboBox& combo) : Peer(view, combo), combo_(combo) {
-    box_ = new QComboBox;
+    box_ = new DropDownComboBox;
     SetWidget(box_);
+    box_->droppedDown = [this](bool down) {
+      combo_.SetDroppedDown(down);
+      View().InputDone();
+    };
     QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
       if (Syncing()) return;
       combo_.SelectItem(index);
       View().InputDone();
     });
   }
+  ~ComboBoxPeer() override { box_->droppedDown = nullptr; }
   bool Mouse(QMouseEvent& event, QPoint pos) override {
     FeedMouse(event, pos);
     return !combo_.Enabled();
@@ -65,7 +87,7 @@ class ComboBoxPeer : public Peer {
 
  private:
   vcl::TComboBox& combo_;
-  QComboBox* box_;
+  DropDownComboBox* box_;
 };
 
 // The list view: columns and rows as the model has them; a click selects in the model.

@@ -280,11 +280,19 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, row.center());
   EXPECT_EQ(popupText, QString::fromUtf8("删除"));
 
-  // The combo box picks with the keyboard in the model.
+  // The combo box's list drops down after the model's OnDropDown; it picks with the keyboard.
+  f.combo->OnDropDown = [&](TObject*) { f.combo->Items()->Add(Ansi("供应商")); };
+  auto* box = static_cast<QComboBox*>(W(view, f.combo));
+  box->showPopup();
+  EXPECT_TRUE(f.combo->DroppedDown());
+  EXPECT_EQ(box->count(), 3);
+  box->hidePopup();
+  EXPECT_FALSE(f.combo->DroppedDown());
+
   f.combo->SetFocus();
   QTest::keyClick(window->focusWidget(), Qt::Key_Down);
   EXPECT_EQ(f.combo->ItemIndex(), 1);
-  EXPECT_EQ(static_cast<QComboBox*>(W(view, f.combo))->currentIndex(), 1);
+  EXPECT_EQ(box->currentIndex(), 1);
 
   // Page control: hidden tabs are not shown; a tab click changes the page in the model.
   QTabBar* tabs = W(view, f.pages)->findChild<QTabBar*>();
