@@ -1,5 +1,6 @@
 #include "platform/qt/view.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -23,6 +24,9 @@ QtView::QtView() {
   previousBackend_ = vcl::Application().SetBackend(std::make_unique<QtBackend>(*this));
   vcl::Application().AddObserver(this);
   qApp->installEventFilter(this);
+  // Messages the model posts are handled whenever Qt's event loop is about to wait.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          [] { vcl::Application().ProcessMessages(); });
   // Forms shown before the view existed get their windows now.
   for (vcl::TCustomForm* form : vcl::Application().Forms()) {
     if (form->Visible()) FormShown(*form);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFontInfo>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -316,6 +317,15 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
 
   EXPECT_EQ(f.events, (std::vector<std::string>{"F1", "F2", "check", "speed", "remove", "page"}));
 
+  // Messages posted in the model are handled while Qt's event loop waits.
+  PostMessage(f.check->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+  PostMessage(f.check->Handle(), WM_LBUTTONUP, 0, MakeLParam(5, 5));
+  QEventLoop loop;
+  QTimer::singleShot(50, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_FALSE(f.check->Checked());
+  EXPECT_EQ(static_cast<QCheckBox*>(W(view, f.check))->checkState(), Qt::Unchecked);
+
   // A screenshot of the form.
   testing::TempDir dir;
   const std::string png = (dir / "every.png").string();
@@ -374,6 +384,14 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
   // Esc clicks the cancel button.
   QTimer::singleShot(0, [&] { QTest::keyClick(view.WindowOf(*form), Qt::Key_Escape); });
   EXPECT_EQ(form->ShowModal(), mrCancel);
+
+  // Enter in an edit clicks the default button.
+  auto* edit = Make<TEdit>(form, form, "edNote", 20, 20, 120, 21);
+  form->SetActiveControl(edit);
+  ok->OnClick = nullptr;
+  ok->SetDefault(true);
+  QTimer::singleShot(0, [&] { QTest::keyClick(view.WindowOf(*form), Qt::Key_Return); });
+  EXPECT_EQ(form->ShowModal(), mrOk);
   delete form;
 }
 
