@@ -108,6 +108,9 @@ void Apply(vcl::TComponent* component, std::string_view path, std::string_view v
     if (target.index >= 0) SetLine(*list, target.index, value);
     return;
   }
+  // String lists are written line by line ("P_n"); a name alone does not replace the list.
+  const vcl::TPropInfo* prop = vcl::GetPropInfo(obj, last);
+  if (!prop || prop->Kind == vcl::TTypeKind::StringList) return;
   vcl::SetPropText(obj, last, value);
 }
 

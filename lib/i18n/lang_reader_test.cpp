@@ -95,7 +95,8 @@ TEST(TLangReader, PropertyPaths) {
       // line numbers.
       {"<r><lblName Nope='1' Font.Nope='1' Nope.Name='1' Width='abc' Left='99999999999' "
        "Font.Height='1.5' Caption_x='c' Items_2='i' Font_1.Name='n' Hint.Name='n'/>"
-       "<cboKind Items_99999999='far' Items_-1='neg' ItemIndex='7'/></r>",
+       "<cboKind Items_99999999='far' Items_-1='neg' ItemIndex='7' Items='all'/>"
+       "<meNote Lines='whole' Lines_x.Text='t' Lines_2.Text='u'/></r>",
        [](const Fixture& f) {
          EXPECT_EQ(f.label->Caption(), "");
          EXPECT_EQ(f.label->Width(), vcl::TLabel(nullptr).Width());
@@ -103,6 +104,7 @@ TEST(TLangReader, PropertyPaths) {
          EXPECT_EQ(f.label->Font()->Height(), vcl::TFont().Height());
          EXPECT_EQ(f.combo->Items()->Count(), 2);
          EXPECT_EQ(f.combo->ItemIndex(), 1);
+         EXPECT_EQ(f.memo->Lines()->Count(), 0);
        }},
   };
   for (const Case& c : cases) {
