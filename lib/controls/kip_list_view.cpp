@@ -77,7 +77,10 @@ bool TKipListView::AddRow(const std::vector<std::string>& values) {
   }
 }
 
-void TKipListView::ClearRows() { Items()->Clear(); }
+void TKipListView::ClearRows() {
+  staged_.clear();
+  Items()->Clear();
+}
 
 void TKipListView::BeginUpdate() {
   if (batchDepth_++ == 0) staged_.clear();

@@ -30,9 +30,11 @@ class TKipListView : public TListView {
 
   // Appends a row: values[0] is the caption, the others the sub-items. False for no values.
   bool AddRow(const std::vector<std::string>& values);
+  // Removes every row, the rows of an open batch too.
   void ClearRows();
 
-  // A batch of rows (nested calls count); the list view's own update is part of it.
+  // A batch of rows (nested calls count); the list view's own update is part of it. The rows
+  // take their places when the outermost EndUpdate runs.
   void BeginUpdate();
   void EndUpdate();
   bool Updating() const { return batchDepth_ > 0; }

@@ -103,6 +103,12 @@ TEST(KipListViewBatchTest, BatchKeepsRowDataAndNestedBatchesApplyOnce) {
   EXPECT_EQ(Rows(list), (Table{{"a"}, {"m"}, {"z"}}));
   EXPECT_EQ(list.Items()->Item(1)->Data(), &marker);
   list.EndUpdate();  // unbalanced: ignored
+  list.BeginUpdate();
+  list.AddRow({"q"});
+  list.ClearRows();
+  list.AddRow({"r"});
+  list.EndUpdate();
+  EXPECT_EQ(Rows(list), (Table{{"r"}}));
 }
 
 }  // namespace
