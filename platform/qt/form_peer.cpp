@@ -95,7 +95,16 @@ void FormPeer::ShowWindow() {
       window->move(frame.topLeft());
     }
   }
-  window->show();
+  switch (form_.WindowState()) {
+    case vcl::wsMaximized:
+      window->showMaximized();
+      break;
+    case vcl::wsMinimized:
+      window->showMinimized();
+      break;
+    default:
+      window->show();
+  }
   window->raise();
   window->activateWindow();
 }

@@ -68,7 +68,7 @@ void Peer::Sync(std::string_view property) {
     widget_->setFont(ToQFont(*control_.Font()));
     SyncColor();
   }
-  if (all || property == "Hint") widget_->setToolTip(Decode(*control_.Font(), control_.Hint()));
+  if (all || property == "Hint") SyncHint();
   if (property != "Bounds" && property != "Visible" && property != "Enabled" &&
       property != "Hint" && property != "ZOrder") {
     SyncContent();
@@ -78,6 +78,16 @@ void Peer::Sync(std::string_view property) {
 
 void Peer::SyncGeometry() {
   widget_->setGeometry(control_.Left(), control_.Top(), control_.Width(), control_.Height());
+}
+
+void Peer::SyncHint() {
+  // A control shows hints when it says so, or its parent does when it follows its parent.
+  const vcl::TControl* c = &control_;
+  while (c->ParentShowHint() && c->Parent()) c = c->Parent();
+  // "short|long": the tool tip is the short part.
+  const std::string& hint = control_.Hint();
+  const std::string shortHint = hint.substr(0, hint.find('|'));
+  widget_->setToolTip(c->ShowHint() ? Decode(*control_.Font(), shortHint) : QString());
 }
 
 void Peer::SyncVisible() { widget_->setVisible(control_.Visible()); }

@@ -56,6 +56,7 @@ class Peer {
   virtual void SyncColor();
   virtual void SyncGeometry();
   virtual void SyncVisible();
+  void SyncHint();
   // The mouse event as the platform's mouse message to the control.
   void FeedMouse(const QMouseEvent& event, QPoint pos);
   // True while Sync runs (signals of the widget are then not input).
