@@ -144,9 +144,21 @@ std::vector<int> PlanAddedRows(const TRowOrder& order, const std::vector<TRowKey
   std::iota(sorted.begin(), sorted.end(), 0);
   if (existing == n) return sorted;
   if (order.Sorted) {
-    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
-      return CompareRows(order, keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]) < 0;
+    // Sorted as (prefix, row) pairs, which keeps the quick first look in one compact array.
+    struct Entry {
+      uint64_t prefix;
+      int row;
+    };
+    std::vector<Entry> entries(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+      entries[static_cast<size_t>(i)] = {keys[static_cast<size_t>(i)].SortPrefix, i};
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+      if (a.prefix != b.prefix) return order.Ascending ? a.prefix < b.prefix : a.prefix > b.prefix;
+      return CompareRows(order, keys[static_cast<size_t>(a.row)],
+                         keys[static_cast<size_t>(b.row)]) < 0;
     });
+    for (int i = 0; i < n; ++i)
+      sorted[static_cast<size_t>(i)] = entries[static_cast<size_t>(i)].row;
   }
   if (order.Duplicates == cd_None) return sorted;
 
