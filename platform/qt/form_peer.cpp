@@ -149,7 +149,7 @@ void FormPeer::MenuChanged() {
   if (menuBar_) menuBar_->clear();
   if (menuPending_) return;
   menuPending_ = true;
-  QTimer::singleShot(0, Widget(), [this] {
+  QTimer::singleShot(0, &menuContext_, [this] {
     menuPending_ = false;
     RebuildMenu();
   });

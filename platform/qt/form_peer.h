@@ -42,6 +42,7 @@ class FormPeer : public Peer {
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
   bool menuPending_ = false;
+  QObject menuContext_;  // a pending rebuild goes with the peer
 };
 
 // Fills `menu` with the sub-items of `root`; choosing an item clicks it in the model.

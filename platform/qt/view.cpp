@@ -115,10 +115,13 @@ void QtView::ComponentDestroying(vcl::TComponent& c) {
     Remove(*control);
     return;
   }
-  if (auto* item = dynamic_cast<vcl::TMenuItem*>(&c)) {
-    if (auto* form = dynamic_cast<vcl::TCustomForm*>(item->Owner())) {
-      if (FormPeer* peer = FormPeerOf(*form)) peer->MenuChanged();
-    }
+  if (dynamic_cast<vcl::TMenuItem*>(&c)) MenusChanged();
+}
+
+void QtView::MenusChanged() {
+  // Whoever owns the item, no menu bar keeps an action for it.
+  for (const auto& [control, peer] : peers_) {
+    if (auto* form = dynamic_cast<FormPeer*>(peer.get())) form->MenuChanged();
   }
 }
 
@@ -128,10 +131,8 @@ void QtView::ParentChanged(vcl::TControl& c, vcl::TWinControl*) {
 }
 
 void QtView::PropertyChanged(vcl::TPersistent& object, std::string_view property) {
-  if (auto* item = dynamic_cast<vcl::TMenuItem*>(&object)) {
-    if (auto* form = dynamic_cast<vcl::TCustomForm*>(item->Owner())) {
-      if (FormPeer* peer = FormPeerOf(*form)) peer->MenuChanged();
-    }
+  if (dynamic_cast<vcl::TMenuItem*>(&object)) {
+    MenusChanged();
     return;
   }
   auto* control = dynamic_cast<vcl::TControl*>(&object);

@@ -57,6 +57,8 @@ class QtView : public QObject, public vcl::TModelObserver {
   void Build(vcl::TControl& control);
   // Deletes the peers of `control` and of everything inside it.
   void Remove(vcl::TControl& control);
+  // A menu item changed or goes away: every menu bar is rebuilt.
+  void MenusChanged();
   FormPeer* FormPeerOf(const vcl::TCustomForm& form) const;
   FormPeer* FormPeerOfWindow(const QWidget* window) const;
   Peer* PeerOfWidget(QWidget* widget) const;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -310,6 +311,12 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   // Model changes reach the widgets.
   f.label->SetCaption(Ansi("代码"));
   EXPECT_EQ(static_cast<QLabel*>(W(view, f.label))->text(), QString::fromUtf8("代码"));
+  auto* bar = window->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->actions().value(0)->text(), QString::fromUtf8("文件"));
+  f.menu->Items()->Items(0)->SetCaption(Ansi("报表"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bar->actions().value(0)->text(), QString::fromUtf8("报表"));
   f.memo->SetVisible(false);
   EXPECT_FALSE(W(view, f.memo)->isVisible());
   f.ok->SetEnabled(false);
