@@ -7,13 +7,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
-#include <vector>
 
 #include "platform/qt/backend.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_peer.h"
 #include "platform/qt/input.h"
-#include "platform/vcl/input.h"
 #include "platform/vcl/menus.h"
 
 namespace pxq::qt {
