@@ -33,13 +33,6 @@ class FormWindow : public QWidget {
   vcl::HWND form_;
 };
 
-vcl::TMainMenu* MainMenuOf(const vcl::TCustomForm& form) {
-  for (int i = 0; i < form.ComponentCount(); ++i) {
-    if (auto* menu = dynamic_cast<vcl::TMainMenu*>(form.Components(i))) return menu;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 void FillMenu(QtView& view, QMenu& menu, vcl::TMenuItem& root, const vcl::TFont& font) {
@@ -142,7 +135,7 @@ void FormPeer::SyncGeometry() {
 
 void FormPeer::SyncContent() {
   Widget()->setWindowTitle(Decode(*form_.Font(), form_.Caption()));
-  if (!menuBar_ && MainMenuOf(form_)) RebuildMenu();
+  if (form_.Menu() != builtMenu_) RebuildMenu();
 }
 
 void FormPeer::MenuChanged() {
@@ -156,7 +149,8 @@ void FormPeer::MenuChanged() {
 }
 
 void FormPeer::RebuildMenu() {
-  vcl::TMainMenu* menu = MainMenuOf(form_);
+  vcl::TMainMenu* menu = form_.Menu();
+  builtMenu_ = menu;
   if (!menu && !menuBar_) return;
   if (!menuBar_) menuBar_ = new QMenuBar(Widget());
   menuBar_->clear();

@@ -1,4 +1,4 @@
-// The peer of a form: a top-level window with the form's main menu above its client area.
+// The peer of a form: a top-level window with the form's menu bar above its client area.
 #pragma once
 
 #include <QWidget>
@@ -41,6 +41,7 @@ class FormPeer : public Peer {
   vcl::TCustomForm& form_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
+  const vcl::TMainMenu* builtMenu_ = nullptr;  // the menu the bar was built from
   bool menuPending_ = false;
   QObject menuContext_;  // a pending rebuild goes with the peer
 };

@@ -1,11 +1,14 @@
 // Peers of the controls with items: combo box, list view and string grid.
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <functional>
+#include <utility>
 
 #include "platform/qt/form_peer.h"
 #include "platform/qt/text.h"
@@ -90,7 +93,30 @@ class ComboBoxPeer : public Peer {
   DropDownComboBox* box_;
 };
 
-// The list view: columns and rows as the model has them; a click selects in the model.
+// The in-place editor of a list view caption: Enter or leaving it commits, Esc cancels.
+class CaptionEditor : public QLineEdit {
+ public:
+  std::function<void(bool)> done;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return Finish(true);
+    if (event->key() == Qt::Key_Escape) return Finish(false);
+    QLineEdit::keyPressEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    Finish(true);
+  }
+
+ private:
+  void Finish(bool accept) {
+    if (auto f = std::exchange(done, nullptr)) f(accept);
+  }
+};
+
+// The list view: columns and rows as the model has them; a click selects in the model. When
+// the model starts the in-place edit of a caption, an editor opens over it.
 class ListViewPeer : public Peer {
  public:
   ListViewPeer(QtView& view, vcl::TListView& list) : Peer(view, list), list_(list) {
@@ -107,6 +133,9 @@ class ListViewPeer : public Peer {
       View().InputDone();
     });
   }
+  ~ListViewPeer() override { CloseEditor(); }
+
+  void AfterInput() override { SyncEditor(); }
 
   bool Mouse(QMouseEvent& event, QPoint pos) override {
     QWidget* viewport = tree_->viewport();
@@ -163,12 +192,47 @@ class ListViewPeer : public Peer {
     if (vcl::TListItem* focused = list_.ItemFocused()) {
       if (QTreeWidgetItem* row = tree_->topLevelItem(focused->Index())) tree_->scrollToItem(row);
     }
+    SyncEditor();
   }
   void SyncColor() override { SetViewColors(*tree_, list_); }
 
  private:
+  void SyncEditor() {
+    vcl::TListItem* item = list_.EditingItem();
+    if (!item) return CloseEditor();
+    if (editor_) return;
+    QTreeWidgetItem* row = tree_->topLevelItem(item->Index());
+    if (!row) return;
+    const vcl::TFont& font = *list_.Font();
+    editor_ = new CaptionEditor;
+    MarkOwnInput(editor_);
+    editor_->setParent(tree_->viewport());
+    editor_->setFont(ToQFont(font));
+    editor_->setGeometry(tree_->visualItemRect(row).adjusted(0, -1, 0, 1));
+    editor_->setText(Decode(font, item->Caption()));
+    editor_->selectAll();
+    editor_->done = [this](bool accept) {
+      const std::string text = Encode(*list_.Font(), editor_->text());
+      editor_->hide();
+      editor_->deleteLater();
+      editor_ = nullptr;
+      if (list_.IsEditing()) list_.EndEditCaption(text, accept);
+      View().InputDone();
+    };
+    editor_->show();
+    editor_->setFocus(Qt::OtherFocusReason);
+  }
+  void CloseEditor() {
+    if (!editor_) return;
+    editor_->done = nullptr;
+    editor_->hide();
+    editor_->deleteLater();
+    editor_ = nullptr;
+  }
+
   vcl::TListView& list_;
   QTreeWidget* tree_;
+  QPointer<CaptionEditor> editor_;
 };
 
 // The string grid: every cell, the fixed ones in the button face; a click moves the current

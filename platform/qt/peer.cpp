@@ -42,6 +42,9 @@ std::unique_ptr<Peer> CreatePeer(QtView& view, vcl::TControl& control) {
   return nullptr;
 }
 
+void MarkOwnInput(QWidget* widget) { widget->setProperty("pxqOwnInput", true); }
+bool HasOwnInput(const QWidget* widget) { return widget->property("pxqOwnInput").toBool(); }
+
 Peer::Peer(QtView& view, vcl::TControl& control) : view_(view), control_(control) {}
 
 Peer::~Peer() {

@@ -69,6 +69,11 @@ class Peer {
   int syncing_ = 0;
 };
 
+// A widget of a peer that edits on its own (an in-place editor): the view leaves its keys and
+// clicks to Qt, and the peer hands the outcome to the model.
+void MarkOwnInput(QWidget* widget);
+bool HasOwnInput(const QWidget* widget);
+
 using PeerFactory = std::function<std::unique_ptr<Peer>(QtView&, vcl::TControl&)>;
 
 // Registers the peer of a control class. A control gets the peer of its own class or, when

@@ -168,7 +168,13 @@ void QtView::SyncFocus(vcl::TCustomForm& form) {
   vcl::TWinControl* focused = form.ActiveControl();
   Peer* peer = focused ? PeerOf(*focused) : nullptr;
   QWidget* widget = peer ? peer->Widget() : formPeer->Widget();
-  if (widget && QApplication::focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
+  QWidget* current = QApplication::focusWidget();
+  // An in-place editor inside the control keeps the focus while it is open.
+  const bool editing = current && current->isVisible() && HasOwnInput(current) && widget &&
+                       widget->isAncestorOf(current);
+  if (widget && current != widget && !editing) {
+    widget->setFocus(Qt::OtherFocusReason);
+  }
   if (peer) peer->AfterInput();
 }
 
@@ -181,7 +187,7 @@ void QtView::InputDone() {
 
 bool QtView::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget) return false;
+  if (!widget || HasOwnInput(widget)) return false;
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

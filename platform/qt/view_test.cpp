@@ -122,6 +122,7 @@ struct EveryControlForm {
       if (key == VK_F1 || key == VK_F2) events.push_back(key == VK_F1 ? "F1" : "F2");
     };
     menu = new TMainMenu(form);
+    form->SetMenu(menu);
     auto* file = new TMenuItem(form);
     file->SetCaption(Ansi("文件"));
     menu->Items()->Add(file);
@@ -264,6 +265,23 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   EXPECT_TRUE(tree->topLevelItem(1)->isSelected());
   EXPECT_FALSE(tree->topLevelItem(0)->isSelected());
 
+  // F2 opens the in-place editor of the selected row's caption; Enter hands its text to the
+  // model.
+  QTest::keyClick(window->focusWidget(), Qt::Key_F2);
+  ASSERT_TRUE(f.list->IsEditing());
+  auto* editor = tree->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(QApplication::focusWidget(), editor);
+  QTest::keyClicks(editor, "B");
+  QInputMethodEvent material;
+  material.setCommitString(QString::fromUtf8("料"));
+  QApplication::sendEvent(editor, &material);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_FALSE(f.list->IsEditing());
+  EXPECT_EQ(f.list->Items()->Item(1)->Caption(), "B" + Ansi("料"));
+  EXPECT_EQ(tree->topLevelItem(1)->text(0), QString::fromUtf8("B料"));
+  EXPECT_EQ(QApplication::focusWidget(), tree);
+
   // A right click shows the control's pop-up menu; choosing an item clicks it in the model.
   auto* popup = new TPopupMenu(f.form);
   auto* removeRow = new TMenuItem(f.form);
@@ -322,7 +340,8 @@ TEST(QtView, FormWithEveryControlShowsTheModelAndFeedsInputBack) {
   f.ok->SetEnabled(false);
   EXPECT_FALSE(W(view, f.ok)->isEnabled());
 
-  EXPECT_EQ(f.events, (std::vector<std::string>{"F1", "F2", "check", "speed", "remove", "page"}));
+  EXPECT_EQ(f.events,
+            (std::vector<std::string>{"F1", "F2", "check", "speed", "F2", "remove", "page"}));
 
   // Messages posted in the model are handled while Qt's event loop waits.
   PostMessage(f.check->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
