@@ -41,7 +41,11 @@ class TObject {
   TObject& operator=(const TObject&) = delete;
   virtual ~TObject() = default;
 
-  // delete runs BeforeDestruction on the complete object, then the destructors.
+  // delete runs BeforeDestruction on the complete object, then the destructors. The matching
+  // allocation function is declared too, so that new and delete of objects always pair.
+  // (The plain delete only releases memory when a constructor throws.)
+  static void* operator new(std::size_t size) { return ::operator new(size); }
+  static void operator delete(void* memory) { ::operator delete(memory); }
   void operator delete(TObject* p, std::destroying_delete_t);
 
   static const TMetaClass& StaticClass();
