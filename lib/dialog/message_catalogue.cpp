@@ -4,6 +4,7 @@
 #include "lib/boundary/host_calls.h"
 #include "lib/dialog/base_gene.h"
 #include "lib/dialog/message_text.h"
+#include "lib/util/strings.h"
 #include "platform/vcl/font.h"
 
 namespace pxq::dialog {
@@ -69,6 +70,16 @@ TModalResult TfrmBaseGene::ShowDialog(std::string_view text, TMsgDlgType type,
   i18n::TCodeConverter::ApplyFont(UIConvertMode(), &font);
   request.FontName = font.Name();
   request.FontCharset = font.Charset();
+  // Outside English interfaces the buttons speak the interface's language.
+  if (UICodePage() != "437") {
+    const TEnumInfo& names = EnumInfoOf(static_cast<TMsgDlgBtn*>(nullptr));
+    for (size_t b = 0; b < names.Values.size(); ++b) {
+      const auto button = static_cast<TMsgDlgBtn>(b);
+      if (!buttons.Contains(button)) continue;
+      const std::string caption = util::ButtonCaption(names.Values[b].substr(2));  // "mbOK" -> "OK"
+      request.ButtonCaptions[button] = NtConverter->ConvertForDisplay(Variant(caption)).ToAnsi();
+    }
+  }
   const TModalResult result = Application().Backend().ShowMessageBox(request);
   // No control may stay pressed by the click that led to the message.
   if (TWinControl* active = ActiveControl()) PostMessage(active->Handle(), WM_LBUTTONUP);

@@ -4,6 +4,7 @@
 
 #include "lib/dialog/base_gene.h"
 #include "lib/dialog/test_support.h"
+#include "platform/os/codepage.h"
 
 namespace pxq::dialog {
 namespace {
@@ -102,6 +103,20 @@ TEST_F(MessageCatalogue, ShowMessageIdOffersTheButtonsOfItsKind) {
   EXPECT_EQ(Boxes().back().Request.Type, mtConfirmation);
   EXPECT_EQ(Boxes().back().Request.Buttons, (TMsgDlgButtons{mbYes, mbNo}));
   EXPECT_TRUE(form->MessageIds().empty());  // shown, not accumulated
+  // The buttons carry the interface's captions.
+  const auto& captions = Boxes().back().Request.ButtonCaptions;
+  ASSERT_EQ(captions.size(), 2u);
+  EXPECT_EQ(captions.at(mbYes), os::Ansi("是(&Y)"));
+  EXPECT_EQ(captions.at(mbNo), os::Ansi("否(&N)"));
+}
+
+TEST(MessageCatalogueEnglish, ButtonsKeepTheirStandardCaptions) {
+  Environment env("437");
+  auto form = NewDialog(env.host);
+  env.app->AnswerNext(mrYes);
+  form->ShowMessageId("Q", "000101", {}, {mbYes, mbNo});
+  ASSERT_FALSE(env.app->Boxes().empty());
+  EXPECT_TRUE(env.app->Boxes().back().Request.ButtonCaptions.empty());
 }
 
 TEST_F(MessageCatalogue, DuringAPageChangeOnlyErrorsAreShown) {

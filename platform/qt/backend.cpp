@@ -60,6 +60,11 @@ vcl::TModalResult QtBackend::ShowMessageBox(const vcl::TMessageBoxRequest& reque
     font.Assign(*form->Font());
     parent = view_.WindowOf(*form);
   }
+  // A font named by the request (the dialog's display font) wins over the form's.
+  if (!request.FontName.empty()) {
+    font.SetName(request.FontName);
+    font.SetCharset(request.FontCharset);
+  }
   QMessageBox box(IconOf(request.Type), Decode(font, request.Caption), Decode(font, request.Text),
                   QMessageBox::NoButton, parent);
   box.setFont(ToQFont(font));
@@ -68,10 +73,15 @@ vcl::TModalResult QtBackend::ShowMessageBox(const vcl::TMessageBoxRequest& reque
   for (const ButtonInfo& b : kButtons) {
     if (!request.Buttons.Contains(b.button)) continue;
     QAbstractButton* button = nullptr;
+    const auto caption = request.ButtonCaptions.find(b.button);
+    const bool localised = caption != request.ButtonCaptions.end();
     if (b.button == vcl::mbAll) {
-      button = box.addButton(QStringLiteral("All"), QMessageBox::AcceptRole);
+      // "All" has no standard button of its own.
+      button = box.addButton(localised ? Decode(font, caption->second) : QStringLiteral("All"),
+                             QMessageBox::AcceptRole);
     } else {
       button = box.addButton(b.standard);
+      if (localised) button->setText(Decode(font, caption->second));
     }
     results.emplace_back(button, b.result);
     if (b.result == request.DefaultResult) {

@@ -378,11 +378,16 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
   cancel->SetModalResult(mrCancel);
   TModalResult answer = mrNone;
   ok->OnClick = [&](TObject*) {
-    answer = MessageDlg(Ansi("确实要删除此方案吗？"), mtConfirmation, {mbYes, mbNo});
+    TMessageBoxRequest request;
+    request.Text = Ansi("确实要删除此方案吗？");
+    request.Type = mtConfirmation;
+    request.Buttons = {mbYes, mbNo};
+    request.ButtonCaptions[mbNo] = Ansi("否(&N)");  // a localised caption replaces the standard
+    answer = Application().Backend().ShowMessageBox(request);
   };
 
   // The user answers the box with "No", then the OK click ends the session.
-  QString boxText;
+  QString boxText, noCaption;
   int boxButtons = 0;
   bool modalWindow = false;
   QTimer::singleShot(0, [&] {
@@ -397,6 +402,7 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
     boxText = box->text();
     boxButtons = static_cast<int>(box->buttons().size());
     EXPECT_EQ(box->icon(), QMessageBox::Question);
+    noCaption = box->button(QMessageBox::No)->text();
     box->button(QMessageBox::No)->click();
   });
   timer.start(10);
@@ -405,6 +411,7 @@ TEST(QtView, ModalFormRunsARealLoopAndMessageBoxesAreQtBoxes) {
   EXPECT_EQ(answer, mrNo);
   EXPECT_EQ(boxText, QString::fromUtf8("确实要删除此方案吗？"));
   EXPECT_EQ(boxButtons, 2);
+  EXPECT_EQ(noCaption, QString::fromUtf8("否(&N)"));
   EXPECT_FALSE(view.WindowOf(*form)->isVisible());
 
   // Esc clicks the cancel button.

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,6 +77,8 @@ struct TMessageBoxRequest {
   // The font the box shows its text in (empty name: the view's default).
   std::string FontName;
   int FontCharset = 1;
+  // Captions that replace the standard ones of some buttons (localised dialogs).
+  std::map<TMsgDlgBtn, std::string> ButtonCaptions;
 };
 
 // What a view does for the model: show message boxes and run modal loops. The headless
