@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lib/controls/lookup.h"
+#include "lib/controls/neighbours.h"
 #include "platform/os/codepage.h"
 #include "platform/os/text.h"
 #include "platform/vcl/application.h"
@@ -216,30 +217,9 @@ TDBLabel::~TDBLabel() {
   if (control_) control_->RemoveFreeNotification(this);
 }
 
-namespace {
-
-// The attached labels that sit beside `self`: components its parent control owns and the
-// parent's child controls (a form owns the labels on its panels), else those of its owner.
-std::vector<TDBLabel*> NeighbourLabels(const TDBLabel* self) {
-  std::vector<TDBLabel*> list;
-  auto add = [&list](TComponent* c) {
-    auto* l = dynamic_cast<TDBLabel*>(c);
-    if (l && std::find(list.begin(), list.end(), l) == list.end()) list.push_back(l);
-  };
-  if (TWinControl* parent = self->Parent()) {
-    for (int i = 0; i < parent->ComponentCount(); ++i) add(parent->Components(i));
-    for (int i = 0; i < parent->ControlCount(); ++i) add(parent->Controls(i));
-  } else if (TComponent* owner = self->Owner()) {
-    for (int i = 0; i < owner->ComponentCount(); ++i) add(owner->Components(i));
-  }
-  return list;
-}
-
-}  // namespace
-
 void TDBLabel::SetFocusControl(TWinControl* c) {
   if (c) {
-    for (TDBLabel* l : NeighbourLabels(this)) {
+    for (TDBLabel* l : Neighbours<TDBLabel>(this)) {
       if (l->control_ != c) continue;
       if (l != this) {
         MessageDlg(os::Ansi("不能同时有两个 DBLabel 指到同一个 Control."), mtError, {mbOK});

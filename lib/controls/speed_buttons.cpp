@@ -5,6 +5,7 @@
 
 #include "lib/controls/glyphs.h"
 #include "lib/controls/lookup.h"
+#include "lib/controls/neighbours.h"
 #include "platform/os/codepage.h"
 #include "platform/vcl/application.h"
 #include "platform/vcl/form.h"
@@ -52,31 +53,9 @@ TF2Button::~TF2Button() {
   if (f2Control_) f2Control_->RemoveFreeNotification(this);
 }
 
-namespace {
-
-// The lookup buttons that sit beside `self`: the components its parent control owns and the
-// parent's child controls (a form owns the buttons placed on its panels), else those of its
-// owner.
-std::vector<TF2Button*> NeighbourButtons(const TF2Button* self) {
-  std::vector<TF2Button*> list;
-  auto add = [&list](TComponent* c) {
-    auto* b = dynamic_cast<TF2Button*>(c);
-    if (b && std::find(list.begin(), list.end(), b) == list.end()) list.push_back(b);
-  };
-  if (TWinControl* parent = self->Parent()) {
-    for (int i = 0; i < parent->ComponentCount(); ++i) add(parent->Components(i));
-    for (int i = 0; i < parent->ControlCount(); ++i) add(parent->Controls(i));
-  } else if (TComponent* owner = self->Owner()) {
-    for (int i = 0; i < owner->ComponentCount(); ++i) add(owner->Components(i));
-  }
-  return list;
-}
-
-}  // namespace
-
 void TF2Button::SetF2Control(TWinControl* c) {
   if (c) {
-    for (TF2Button* b : NeighbourButtons(this)) {
+    for (TF2Button* b : Neighbours<TF2Button>(this)) {
       if (b->f2Control_ != c) continue;
       if (b != this) {
         MessageDlg(os::Ansi("不能同时有两个 F2Button 指到同一个 Edit."), mtError, {mbOK});
