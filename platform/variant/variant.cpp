@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <type_traits>
 
 #include "platform/os/codepage.h"
 
@@ -86,41 +87,16 @@ Variant::Variant(const Variant& other) { *this = other; }
 
 Variant& Variant::operator=(const Variant& other) {
   if (this == &other) return *this;
-  if (const auto* box = std::get_if<ArrayBox>(&other.value_)) {
-    value_ = ArrayBox{std::make_unique<VarArray>(*box->array)};
-  } else {
-    switch (other.value_.index()) {
-      case 0:
-        value_ = std::monostate{};
-        break;
-      case 1:
-        value_ = NullTag{};
-        break;
-      case 2:
-        value_ = std::get<2>(other.value_);
-        break;
-      case 3:
-        value_ = std::get<3>(other.value_);
-        break;
-      case 4:
-        value_ = std::get<4>(other.value_);
-        break;
-      case 5:
-        value_ = std::get<5>(other.value_);
-        break;
-      case 6:
-        value_ = std::get<6>(other.value_);
-        break;
-      case 7:
-        value_ = std::get<7>(other.value_);
-        break;
-      case 8:
-        value_ = std::get<8>(other.value_);
-        break;
-      default:
-        break;
-    }
-  }
+  // Every kind copies as it is, except arrays, which are values: their box gets a copy.
+  value_ = std::visit(
+      [](const auto& v) -> Storage {
+        if constexpr (std::is_same_v<std::decay_t<decltype(v)>, ArrayBox>) {
+          return ArrayBox{std::make_unique<VarArray>(*v.array)};
+        } else {
+          return v;
+        }
+      },
+      other.value_);
   return *this;
 }
 

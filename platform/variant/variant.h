@@ -171,9 +171,9 @@ class Variant {
   struct ArrayBox {
     std::unique_ptr<VarArray> array;
   };
-  std::variant<std::monostate, NullTag, int64_t, bool, double, DateValue, std::u16string,
-               std::string, AutoRef, ArrayBox>
-      value_;
+  using Storage = std::variant<std::monostate, NullTag, int64_t, bool, double, DateValue,
+                               std::u16string, std::string, AutoRef, ArrayBox>;
+  Storage value_;
 };
 
 const char* KindName(VarKind kind);
