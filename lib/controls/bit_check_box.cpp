@@ -110,19 +110,7 @@ void TBitCheckBox::SetNumGlyphs(TCheckBoxState s, int n) {
   Changed("NumGlyphs");
 }
 
-void TBitCheckBox::Toggle() {
-  switch (state_) {
-    case cbUnchecked:
-      SetState(allowGrayed_ ? cbGrayed : cbChecked);
-      break;
-    case cbChecked:
-      SetState(cbUnchecked);
-      break;
-    case cbGrayed:
-      SetState(cbChecked);
-      break;
-  }
-}
+void TBitCheckBox::Toggle() { SetState(NextCheckBoxState(state_, allowGrayed_)); }
 
 void TBitCheckBox::Click() {
   Toggle();

@@ -388,19 +388,19 @@ void TCheckBox::SetState(TCheckBoxState s) {
   if (!Loading()) RaiseClick();
 }
 
-void TCheckBox::Toggle() {
-  switch (state_) {
+TCheckBoxState NextCheckBoxState(TCheckBoxState state, bool allowGrayed) {
+  switch (state) {
     case cbUnchecked:
-      SetState(allowGrayed_ ? cbGrayed : cbChecked);
-      break;
+      return allowGrayed ? cbGrayed : cbChecked;
     case cbChecked:
-      SetState(cbUnchecked);
-      break;
+      return cbUnchecked;
     case cbGrayed:
-      SetState(cbChecked);
       break;
   }
+  return cbChecked;
 }
+
+void TCheckBox::Toggle() { SetState(NextCheckBoxState(state_, allowGrayed_)); }
 
 void TCheckBox::Click() { Toggle(); }
 

@@ -238,6 +238,9 @@ class TButton : public TButtonControl {
 
 enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
 const TEnumInfo& EnumInfoOf(TCheckBoxState*);
+// The state a click moves a check box to: unchecked -> grayed (when allowed) or checked,
+// checked -> unchecked, grayed -> checked.
+TCheckBoxState NextCheckBoxState(TCheckBoxState state, bool allowGrayed);
 
 class TCheckBox : public TButtonControl {
   PXQ_CLASS(TCheckBox)
